@@ -1,0 +1,11 @@
+#include "EditorDocument.h"
+
+#include "host/Host.h"
+
+namespace quorlex {
+
+QString EditorDocument::caption() const { return m_host.windowCaption(); }
+
+void EditorDocument::setCaption(const QString& caption) { m_host.setWindowCaption(caption); }
+
+} // namespace quorlex

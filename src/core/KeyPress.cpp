@@ -1,0 +1,17 @@
+#include "KeyPress.h"
+
+#include "Editor.h"
+#include "host/Host.h"
+
+namespace quorlex {
+
+void Text1_KeyPress(Editor& editor, int keyAscii)
+{
+    Host& host = editor.host();
+    host.setMenuEnabled(QStringLiteral("E_Undo"), host.editBox().canUndo());
+    editor.TextRefrash();
+    if (keyAscii == KeyEnter)
+        editor.AddTag(QStringLiteral("<BR>"), false);
+}
+
+} // namespace quorlex

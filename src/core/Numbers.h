@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace quorlex {
+
+// The value of s when the whole of it (blanks around allowed) is a number in the
+// locale's syntax: sign, digits, grouping separators, decimal point, exponent.
+std::optional<double> parseLocaleNumber(QStringView s);
+
+// The value of the leading number of s: blanks, tabs and line feeds are skipped
+// wherever they stand; digits with an optional sign, one "." and an optional exponent
+// are taken; 0 when there is none. Full-width characters must be narrowed first.
+double leadingNumber(QStringView s);
+
+// Full-width characters that have a half-width form replaced by it (１２ -> 12).
+QString toNarrow(QStringView s);
+
+// A number from user or stored text, 0 when the text holds none; nullopt only when
+// the number is too large for a double (overflow).
+std::optional<double> ToNumber(QStringView s);
+
+// The nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
+double roundHalfEven(double value);
+
+// value rounded half to even when it fits the integer type T, otherwise nullopt.
+template <typename T>
+std::optional<T> toWholeNumber(double value);
+
+} // namespace quorlex
+
+#include "Numbers_impl.h"

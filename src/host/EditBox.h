@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+namespace quorlex {
+
+// The editing box as the commands see it. Offsets count characters from 0 in the
+// text with its line ends as stored: a CR LF break counts as two characters.
+class EditBox {
+public:
+    virtual ~EditBox() = default;
+
+    virtual QString text() const = 0;
+    // Replaces the whole text; the caret goes to the start and the undo history is cleared.
+    virtual void setText(const QString& text) = 0;
+    virtual qsizetype length() const = 0;
+
+    virtual qsizetype selStart() const = 0;
+    // Moves the caret (clamped to the text) and empties the selection.
+    virtual void setSelStart(qsizetype offset) = 0;
+    virtual qsizetype selLength() const = 0;
+    // Selects that many characters from selStart(), cut at the end of the text.
+    virtual void setSelLength(qsizetype length) = 0;
+    virtual QString selText() const = 0;
+    // Replaces the selection (or inserts at the caret) and leaves the caret after the new
+    // text with nothing selected.
+    virtual void setSelText(const QString& text) = 0;
+
+    virtual void setFocus() = 0;
+    virtual bool canUndo() const = 0;
+    virtual void undo() = 0;
+};
+
+} // namespace quorlex

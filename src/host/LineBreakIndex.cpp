@@ -1,0 +1,192 @@
+#include "LineBreakIndex.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace quorlex {
+
+namespace {
+constexpr int BreakProperty = QTextFormat::UserProperty + 1;
+}
+
+LineBreakIndex::LineBreakIndex(QTextDocument* document, QObject* parent)
+    : QObject(parent), m_document(document), m_blockCount(document->blockCount())
+{
+    connect(document, &QTextDocument::contentsChange, this, &LineBreakIndex::onContentsChange);
+}
+
+QTextBlockFormat LineBreakIndex::formatFor(LineBreak kind)
+{
+    QTextBlockFormat format;
+    format.setProperty(BreakProperty, int(kind));
+    return format;
+}
+
+LineBreak LineBreakIndex::breakBefore(const QTextBlock& block) const
+{
+    const QVariant v = block.blockFormat().property(BreakProperty);
+    return v.isValid() ? LineBreak(v.toInt()) : m_dominant;
+}
+
+bool LineBreakIndex::isException(const QTextBlock& block) const
+{
+    return block.blockNumber() > 0
+           && (breakBefore(block) == LineBreak::CrLf) != (m_dominant == LineBreak::CrLf);
+}
+
+void LineBreakIndex::setText(QStringView text)
+{
+    const SplitText split = splitLineBreaks(text);
+    m_dominant = dominantBreak(split.breaks);
+    m_exceptions.clear();
+    const bool undo = m_document->isUndoRedoEnabled();
+    m_document->setUndoRedoEnabled(false);
+    m_loading = true;
+    m_document->setPlainText(split.joined);
+    // Blocks keep the dominant kind implicitly; the others carry theirs in their format.
+    QTextCursor cursor(m_document);
+    QTextBlock block = m_document->begin().next();
+    const bool dominantIsCrLf = m_dominant == LineBreak::CrLf;
+    for (LineBreak kind : split.breaks) {
+        if (kind != m_dominant) {
+            cursor.setPosition(block.position());
+            cursor.setBlockFormat(formatFor(kind));
+            if ((kind == LineBreak::CrLf) != dominantIsCrLf)
+                m_exceptions.push_back(block.blockNumber());
+        }
+        block = block.next();
+    }
+    m_loading = false;
+    m_blockCount = m_document->blockCount();
+    m_document->setUndoRedoEnabled(undo);
+}
+
+QString LineBreakIndex::text() const
+{
+    QString out;
+    out.reserve(length());
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        if (block.blockNumber() > 0)
+            out.append(breakText(breakBefore(block)));
+        out.append(block.text());
+    }
+    return out;
+}
+
+QString LineBreakIndex::textBetween(int from, int to) const
+{
+    QString out;
+    if (to <= from)
+        return out;
+    QTextBlock block = m_document->findBlock(from);
+    while (block.isValid() && block.position() < to) {
+        const int start = block.position();
+        if (start > from)
+            out.append(breakText(breakBefore(block)));
+        const QString line = block.text();
+        const int a = std::max(from, start) - start;
+        const int b = std::min<int>(to - start, line.size());
+        if (b > a)
+            out.append(QStringView(line).mid(a, b - a));
+        block = block.next();
+    }
+    return out;
+}
+
+void LineBreakIndex::insert(QTextCursor& cursor, QStringView text) const
+{
+    const SplitText split = splitLineBreaks(text);
+    QStringView rest = split.joined;
+    for (LineBreak kind : split.breaks) {
+        const qsizetype nl = rest.indexOf(u'\n');
+        if (nl > 0)
+            cursor.insertText(rest.left(nl).toString());
+        cursor.insertBlock(formatFor(kind));
+        rest = rest.mid(nl + 1);
+    }
+    if (!rest.isEmpty())
+        cursor.insertText(rest.toString());
+}
+
+qsizetype LineBreakIndex::crLfBreaksUpTo(int blockNumber) const
+{
+    const auto listed = qsizetype(std::upper_bound(m_exceptions.begin(), m_exceptions.end(), blockNumber)
+                                  - m_exceptions.begin());
+    return m_dominant == LineBreak::CrLf ? blockNumber - listed : listed;
+}
+
+qsizetype LineBreakIndex::blockStartOffset(const QTextBlock& block) const
+{
+    return block.position() + crLfBreaksUpTo(block.blockNumber());
+}
+
+qsizetype LineBreakIndex::offsetOf(int position) const
+{
+    const QTextBlock block = m_document->findBlock(position);
+    if (!block.isValid())
+        return length();
+    return position + crLfBreaksUpTo(block.blockNumber());
+}
+
+int LineBreakIndex::positionOf(qsizetype offset) const
+{
+    if (offset <= 0)
+        return 0;
+    // The last block whose start offset is at or before offset.
+    int lo = 0;
+    int hi = m_document->blockCount() - 1;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo + 1) / 2;
+        if (blockStartOffset(m_document->findBlockByNumber(mid)) <= offset)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    const QTextBlock block = m_document->findBlockByNumber(lo);
+    const qsizetype within = offset - blockStartOffset(block);
+    // An offset inside a break (between CR and LF, or past the line) stays at the line's end.
+    return block.position() + int(std::min<qsizetype>(within, block.length() - 1));
+}
+
+qsizetype LineBreakIndex::length() const
+{
+    const QTextBlock last = m_document->lastBlock();
+    return blockStartOffset(last) + last.length() - 1;
+}
+
+void LineBreakIndex::onContentsChange(int position, int /*removed*/, int added)
+{
+    if (m_loading)
+        return;
+    const int count = m_document->blockCount();
+    const int delta = count - m_blockCount;
+    m_blockCount = count;
+
+    QTextBlock first = m_document->findBlock(position);
+    if (!first.isValid())
+        first = m_document->lastBlock();
+    QTextBlock last = m_document->findBlock(position + added);
+    if (!last.isValid())
+        last = m_document->lastBlock();
+    const int b0 = first.blockNumber();
+    const int b1 = last.blockNumber();
+    const int oldB1 = std::max(b0, b1 - delta);
+
+    // Drop the entries of the blocks that changed, renumber the ones after them and
+    // list the changed blocks again.
+    auto from = std::lower_bound(m_exceptions.begin(), m_exceptions.end(), b0);
+    auto to = std::upper_bound(from, m_exceptions.end(), oldB1);
+    for (auto it = to; it != m_exceptions.end(); ++it)
+        *it += delta;
+    from = m_exceptions.erase(from, to);
+
+    std::vector<int> changed;
+    for (QTextBlock block = first; block.isValid() && block.blockNumber() <= b1; block = block.next())
+        if (isException(block))
+            changed.push_back(block.blockNumber());
+    m_exceptions.insert(from, changed.begin(), changed.end());
+}
+
+} // namespace quorlex

@@ -1,0 +1,214 @@
+#include "QtHost.h"
+
+#include "ProductInfo.h"
+#include "SourceEdit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace quorlex {
+
+QString displayText(const QString& text)
+{
+    QString out = text;
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out.replace(u'\r', u'\n');
+    return out;
+}
+
+QtHost::QtHost(QWidget& window, SourceEdit& edit) : m_window(window), m_box(edit) {}
+
+void QtHost::setMenuArrayHandler(const QString& array, std::function<void(int)> handler)
+{
+    m_arrayHandlers.insert(array, std::move(handler));
+}
+
+QString QtHost::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    QInputDialog dialog(&m_window);
+    dialog.setObjectName(QStringLiteral("InputBox"));
+    dialog.setWindowTitle(title.isEmpty() ? productTitle() : title);
+    dialog.setLabelText(displayText(prompt));
+    dialog.setTextValue(defaultText);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.resize(std::max(dialog.sizeHint().width(), 420), dialog.sizeHint().height());
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.textValue();
+}
+
+int QtHost::messageBox(const QString& text, int style, const QString& title)
+{
+    QMessageBox box(&m_window);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setWindowTitle(title.isEmpty() ? productTitle() : title);
+    box.setText(displayText(text));
+    box.setTextFormat(Qt::PlainText);
+    switch (style & 0x70) {
+    case Mb::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Mb::Question: box.setIcon(QMessageBox::Question); break;
+    case Mb::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Mb::Information: box.setIcon(QMessageBox::Information); break;
+    default: break;
+    }
+    if (style & Mb::SystemModal)
+        box.setWindowModality(Qt::ApplicationModal);
+    switch (style & 0x7) {
+    case Mb::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    case Mb::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Mb::IdYes;
+    case QMessageBox::No: return Mb::IdNo;
+    case QMessageBox::Cancel: return Mb::IdCancel;
+    default: return Mb::IdOk;
+    }
+}
+
+QString QtHost::clipboardText() { return QApplication::clipboard()->text(); }
+
+void QtHost::setClipboardText(const QString& text) { QApplication::clipboard()->setText(text); }
+
+QString QtHost::windowCaption() const { return m_window.windowTitle(); }
+
+void QtHost::setWindowCaption(const QString& caption) { m_window.setWindowTitle(caption); }
+
+QAction* QtHost::action(const QString& name) const { return m_window.findChild<QAction*>(name); }
+
+bool QtHost::isMenuEnabled(const QString& name) const
+{
+    const QAction* a = action(name);
+    return a && a->isEnabled();
+}
+
+void QtHost::setMenuEnabled(const QString& name, bool enabled)
+{
+    if (QAction* a = action(name))
+        a->setEnabled(enabled);
+}
+
+bool QtHost::isMenuChecked(const QString& name) const
+{
+    const QAction* a = action(name);
+    return a && a->isChecked();
+}
+
+void QtHost::setMenuChecked(const QString& name, bool checked)
+{
+    if (QAction* a = action(name))
+        a->setChecked(checked);
+}
+
+QString QtHost::menuCaption(const QString& name) const
+{
+    const QAction* a = action(name);
+    return a ? a->text() : QString();
+}
+
+void QtHost::setMenuCaption(const QString& name, const QString& caption)
+{
+    if (QAction* a = action(name))
+        a->setText(caption);
+}
+
+void QtHost::loadMenuItem(const QString& array, int index)
+{
+    const QString name = array + u'_' + QString::number(index);
+    QAction* first = action(array + QStringLiteral("_0"));
+    QAction* previous = action(array + u'_' + QString::number(index - 1));
+    auto* menu = first ? qobject_cast<QMenu*>(first->parent()) : nullptr;
+    if (index <= 0 || action(name) || !menu || !previous)
+        return;
+    auto* item = new QAction(first->text(), menu);
+    item->setObjectName(name);
+    item->setEnabled(first->isEnabled());
+    const QList<QAction*> actions = menu->actions();
+    const qsizetype at = actions.indexOf(previous);
+    menu->insertAction(at + 1 < actions.size() ? actions.at(at + 1) : nullptr, item);
+    QObject::connect(item, &QAction::triggered, item, [this, array, index] {
+        if (const auto handler = m_arrayHandlers.value(array))
+            handler(index);
+    });
+}
+
+int QtHost::menuItemCount(const QString& array) const
+{
+    int n = 0;
+    while (action(array + u'_' + QString::number(n)))
+        ++n;
+    return n;
+}
+
+namespace {
+
+QString qtFilter(const FileFilter& filter)
+{
+    QString patterns = filter.patterns;
+    patterns.replace(u';', u' ');
+    return filter.description.trimmed() + QStringLiteral(" (") + patterns + u')';
+}
+
+} // namespace
+
+FileDialogResult QtHost::showFileDialog(const FileDialogRequest& request)
+{
+    QFileDialog dialog(&m_window, request.title, request.initialDirectory);
+    dialog.setObjectName(QStringLiteral("FileDialog"));
+    // Qt's own dialog, so the typed name can be read back exactly as typed.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    QStringList filters;
+    for (const FileFilter& f : request.filters)
+        filters.append(qtFilter(f));
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.value(request.selectedFilter, filters.first()));
+    }
+    if (request.kind == FileDialogRequest::Kind::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.promptOverwrite);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(request.fileMustExist && !request.acceptAnyText ? QFileDialog::ExistingFile
+                                                                          : QFileDialog::AnyFile);
+    }
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    if (request.acceptAnyText) {
+        // A typed address comes back exactly as typed, not joined to the folder.
+        if (auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            const QString typed = edit->text();
+            if (typed.contains(QStringLiteral("://")) || typed.startsWith(QStringLiteral("http:"), Qt::CaseInsensitive)
+                || typed.startsWith(QStringLiteral("ftp:"), Qt::CaseInsensitive))
+                return {true, typed};
+        }
+    }
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty())
+        return {};
+    return {true, QDir::toNativeSeparators(files.first())};
+}
+
+QString QtHost::currentDirectory() const { return QDir::toNativeSeparators(QDir::currentPath()); }
+
+} // namespace quorlex

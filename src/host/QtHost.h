@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Host.h"
+#include "SourceEditBox.h"
+
+#include <QHash>
+
+#include <functional>
+
+class QAction;
+class QWidget;
+
+namespace quorlex {
+
+class SourceEdit;
+
+// The host operations on Qt widgets: the main window, its menus and its editing box.
+class QtHost : public Host {
+public:
+    QtHost(QWidget& window, SourceEdit& edit);
+
+    // The command run by the elements of a menu control array, given the element's index.
+    void setMenuArrayHandler(const QString& array, std::function<void(int)> handler);
+
+    EditBox& editBox() override { return m_box; }
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+    int messageBox(const QString& text, int style, const QString& title) override;
+    QString clipboardText() override;
+    void setClipboardText(const QString& text) override;
+    QString windowCaption() const override;
+    void setWindowCaption(const QString& caption) override;
+    bool isMenuEnabled(const QString& name) const override;
+    void setMenuEnabled(const QString& name, bool enabled) override;
+    bool isMenuChecked(const QString& name) const override;
+    void setMenuChecked(const QString& name, bool checked) override;
+    QString menuCaption(const QString& name) const override;
+    void setMenuCaption(const QString& name, const QString& caption) override;
+    void loadMenuItem(const QString& array, int index) override;
+    int menuItemCount(const QString& array) const override;
+    FileDialogResult showFileDialog(const FileDialogRequest& request) override;
+    QString currentDirectory() const override;
+
+private:
+    QAction* action(const QString& name) const;
+
+    QWidget& m_window;
+    SourceEditBox m_box;
+    QHash<QString, std::function<void(int)>> m_arrayHandlers;
+};
+
+// Texts shown in Qt widgets: a CR alone breaks the line as a CR LF or LF does.
+QString displayText(const QString& text);
+
+} // namespace quorlex

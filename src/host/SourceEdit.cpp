@@ -1,0 +1,281 @@
+#include "SourceEdit.h"
+
+#include "LineBreakIndex.h"
+
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFontDatabase>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QPointer>
+#include <QTextBlock>
+#include <QUrl>
+
+namespace quorlex {
+
+namespace {
+
+// Breaks the user brings in (typed, pasted, committed by an input method) are CR LF,
+// whatever the clipboard holds; U+2028 and U+2029 never enter the text.
+QString userBreaksToCrLf(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    text.replace(QChar(0x2028), u'\n');
+    text.replace(QChar(0x2029), u'\n');
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return text;
+}
+
+bool hasBreak(const QString& text)
+{
+    for (QChar c : text)
+        if (c == u'\r' || c == u'\n' || c.unicode() == 0x2028 || c.unicode() == 0x2029)
+            return true;
+    return false;
+}
+
+// The character code a key produces, 0 for keys that produce none.
+int characterCode(const QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        return 13;
+    if (key == Qt::Key_Backspace)
+        return 8;
+    if (key == Qt::Key_Tab)
+        return 9;
+    if (key == Qt::Key_Escape)
+        return 27;
+    if ((event->modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
+        return key - Qt::Key_A + 1;
+    const QString text = event->text();
+    if (!text.isEmpty() && !text.at(0).isNull())
+        return text.at(0).unicode();
+    return 0;
+}
+
+// Keys that change the text without producing a character code still count as typing,
+// so the page is never left unmarked after the user deleted or pasted something.
+bool isEditingKey(QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Delete || event->matches(QKeySequence::Cut)
+           || event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Delete)
+           || event->matches(QKeySequence::DeleteEndOfWord)
+           || event->matches(QKeySequence::DeleteStartOfWord)
+           || event->matches(QKeySequence::DeleteEndOfLine)
+           || event->matches(QKeySequence::DeleteCompleteLine)
+           || event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo);
+}
+
+} // namespace
+
+QStringList droppedFilePaths(const QMimeData* data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    return paths;
+}
+
+SourceEdit::SourceEdit(QWidget* parent)
+    : QPlainTextEdit(parent), m_breaks(new LineBreakIndex(document(), this))
+{
+    setObjectName(QStringLiteral("Text1"));
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setAcceptDrops(true);
+    setTabChangesFocus(false);
+}
+
+SourceEdit::~SourceEdit() = default;
+
+QString SourceEdit::sourceText() const { return m_breaks->text(); }
+
+void SourceEdit::setSourceText(const QString& text)
+{
+    m_breaks->setText(text);
+    QTextCursor cursor(document());
+    setTextCursor(cursor);
+}
+
+qsizetype SourceEdit::sourceLength() const { return m_breaks->length(); }
+
+qsizetype SourceEdit::selectionStartOffset() const
+{
+    return m_breaks->offsetOf(textCursor().selectionStart());
+}
+
+qsizetype SourceEdit::selectionLengthOffset() const
+{
+    const QTextCursor cursor = textCursor();
+    return m_breaks->offsetOf(cursor.selectionEnd()) - m_breaks->offsetOf(cursor.selectionStart());
+}
+
+QString SourceEdit::selectedSourceText() const
+{
+    const QTextCursor cursor = textCursor();
+    return m_breaks->textBetween(cursor.selectionStart(), cursor.selectionEnd());
+}
+
+void SourceEdit::setCaretOffset(qsizetype offset)
+{
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(m_breaks->positionOf(offset));
+    setTextCursor(cursor);
+}
+
+void SourceEdit::setSelectionLengthOffset(qsizetype length)
+{
+    QTextCursor cursor = textCursor();
+    const qsizetype start = m_breaks->offsetOf(cursor.selectionStart());
+    const qsizetype end = std::min(start + std::max<qsizetype>(length, 0), m_breaks->length());
+    cursor.setPosition(m_breaks->positionOf(start));
+    cursor.setPosition(m_breaks->positionOf(end), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+void SourceEdit::replaceSelection(const QString& text)
+{
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    m_breaks->insert(cursor, text);
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+}
+
+void SourceEdit::reportKey(int code)
+{
+    if (m_keyPress)
+        m_keyPress(code);
+}
+
+void SourceEdit::insertLineBreak()
+{
+    QTextCursor cursor = textCursor();
+    cursor.joinPreviousEditBlock();
+    cursor.removeSelectedText();
+    cursor.insertBlock(LineBreakIndex::formatFor(LineBreak::CrLf));
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+void SourceEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (isReadOnly()) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter)
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        // Enter, with or without Shift: the handler inserts its markup, then the break.
+        m_inKey = true;
+        reportKey(13);
+        m_inKey = false;
+        insertLineBreak();
+        event->accept();
+        return;
+    }
+    if (hasBreak(event->text()))
+        return;  // no key puts a line or paragraph separator into the text by itself
+    const int code = characterCode(event);
+    m_inKey = true;
+    if (code != 0 || isEditingKey(event))
+        reportKey(code);
+    QPlainTextEdit::keyPressEvent(event);
+    m_inKey = false;
+}
+
+void SourceEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QString commit = event->commitString();
+    if (commit.isEmpty() || isReadOnly()) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    reportKey(commit.at(0).unicode());
+    if (!hasBreak(commit)) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
+    QPlainTextEdit::inputMethodEvent(&withoutCommit);
+    replaceSelection(userBreaksToCrLf(commit));
+}
+
+bool SourceEdit::canInsertFromMimeData(const QMimeData* source) const
+{
+    return source && source->hasText();
+}
+
+void SourceEdit::insertFromMimeData(const QMimeData* source)
+{
+    if (!source || !source->hasText() || isReadOnly())
+        return;
+    // A paste that did not come from a key (the middle button, say) still counts as typing.
+    if (!m_inKey)
+        reportKey(22);
+    replaceSelection(userBreaksToCrLf(source->text()));
+    ensureCursorVisible();
+}
+
+QMimeData* SourceEdit::createMimeDataFromSelection() const
+{
+    auto* data = new QMimeData;
+    data->setText(selectedSourceText());
+    return data;
+}
+
+void SourceEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    QPointer<QMenu> menu = createStandardContextMenu(event->pos());
+    const int revision = document()->revision();
+    menu->exec(event->globalPos());
+    // An edit made from this menu marks the page modified like the same key would.
+    if (document()->revision() != revision)
+        reportKey(0);
+    delete menu;
+}
+
+void SourceEdit::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFilePaths(event->mimeData()).isEmpty()) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void SourceEdit::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!droppedFilePaths(event->mimeData()).isEmpty()) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void SourceEdit::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = droppedFilePaths(event->mimeData());
+    if (paths.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    Q_EMIT filesDropped(paths);
+}
+
+} // namespace quorlex

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QStringList>
+
+#include <functional>
+
+namespace quorlex {
+
+class LineBreakIndex;
+
+// The editing box: a plain-text editor whose text keeps every line end as it was
+// given, and which reports key presses before applying them.
+class SourceEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit SourceEdit(QWidget* parent = nullptr);
+    ~SourceEdit() override;
+
+    QString sourceText() const;
+    void setSourceText(const QString& text);
+    qsizetype sourceLength() const;
+
+    qsizetype selectionStartOffset() const;
+    qsizetype selectionLengthOffset() const;
+    QString selectedSourceText() const;
+    void setCaretOffset(qsizetype offset);
+    void setSelectionLengthOffset(qsizetype length);
+    // Replaces the selection, leaving the caret after the new text.
+    void replaceSelection(const QString& text);
+
+    const LineBreakIndex& lineBreaks() const { return *m_breaks; }
+
+    // Called before a key that produces a character code (or deletes text) is applied,
+    // with the character code (13 for Enter).
+    void setKeyPressHandler(std::function<void(int)> handler) { m_keyPress = std::move(handler); }
+
+Q_SIGNALS:
+    void filesDropped(const QStringList& paths);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    QMimeData* createMimeDataFromSelection() const override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void reportKey(int code);
+    void insertLineBreak();
+
+    LineBreakIndex* m_breaks;
+    std::function<void(int)> m_keyPress;
+    bool m_inKey = false;
+};
+
+// The file paths of a drag's data, empty when it holds no local files.
+QStringList droppedFilePaths(const QMimeData* data);
+
+} // namespace quorlex

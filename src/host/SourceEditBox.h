@@ -1,0 +1,31 @@
+#pragma once
+
+#include "EditBox.h"
+
+namespace quorlex {
+
+class SourceEdit;
+
+// The editing box operations on the real widget.
+class SourceEditBox : public EditBox {
+public:
+    explicit SourceEditBox(SourceEdit& edit) : m_edit(edit) {}
+
+    QString text() const override;
+    void setText(const QString& text) override;
+    qsizetype length() const override;
+    qsizetype selStart() const override;
+    void setSelStart(qsizetype offset) override;
+    qsizetype selLength() const override;
+    void setSelLength(qsizetype length) override;
+    QString selText() const override;
+    void setSelText(const QString& text) override;
+    void setFocus() override;
+    bool canUndo() const override;
+    void undo() override;
+
+private:
+    SourceEdit& m_edit;
+};
+
+} // namespace quorlex

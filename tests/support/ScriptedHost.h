@@ -1,0 +1,69 @@
+#pragma once
+
+#include "StringEditBox.h"
+#include "host/Host.h"
+
+#include <QHash>
+#include <QList>
+#include <QQueue>
+#include <QSet>
+#include <QStringList>
+
+#include <functional>
+
+namespace quorlex::test {
+
+// A host whose boxes answer from queues and record what they were asked.
+class ScriptedHost : public Host {
+public:
+    struct Input { QString prompt, title, defaultText; };
+    struct Message { QString text; int style; QString title; };
+
+    EditBox& editBox() override { return box(); }
+    virtual EditBox& box() { return m_box; }
+    StringEditBox& stringBox() { return m_box; }
+
+    // Answers for the input boxes, in order; a missing answer counts as a cancel.
+    void answerInputs(const QStringList& answers) { for (const auto& a : answers) inputAnswers.enqueue(a); }
+    // Results for the message boxes, in order; a missing one answers OK.
+    void answerMessages(const QList<int>& results) { for (int r : results) messageAnswers.enqueue(r); }
+
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+    int messageBox(const QString& text, int style, const QString& title) override;
+    QString clipboardText() override { return clipboard; }
+    void setClipboardText(const QString& text) override { clipboard = text; }
+    QString windowCaption() const override { return caption; }
+    void setWindowCaption(const QString& c) override { caption = c; captions.append(c); }
+    bool isMenuEnabled(const QString& name) const override { return !disabledMenus.contains(name); }
+    void setMenuEnabled(const QString& name, bool enabled) override;
+    bool isMenuChecked(const QString& name) const override { return checkedMenus.contains(name); }
+    void setMenuChecked(const QString& name, bool checked) override;
+    QString menuCaption(const QString& name) const override { return menuCaptions.value(name); }
+    void setMenuCaption(const QString& name, const QString& c) override { menuCaptions.insert(name, c); }
+    void loadMenuItem(const QString& array, int index) override;
+    int menuItemCount(const QString& array) const override;
+    FileDialogResult showFileDialog(const FileDialogRequest& request) override;
+    QString currentDirectory() const override { return cwd; }
+
+    QQueue<QString> inputAnswers;
+    QQueue<int> messageAnswers;
+    QList<Input> inputs;
+    QList<Message> messages;
+    QString clipboard;
+    QString caption;
+    QStringList captions;
+    QSet<QString> disabledMenus;
+    QSet<QString> checkedMenus;
+    QHash<QString, QString> menuCaptions;
+    QString cwd;
+    // Answers for the file dialogs, in order; a missing one counts as a cancel.
+    QQueue<FileDialogResult> fileAnswers;
+    QList<FileDialogRequest> fileRequests;
+    // Runs when a message box is shown, before it answers (to look at the state then).
+    std::function<void(const Message&)> onMessage;
+
+private:
+    StringEditBox m_box;
+};
+
+} // namespace quorlex::test
