@@ -1,0 +1,216 @@
+#include "IniFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <ostream>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+static void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+using namespace quorlex;
+
+namespace {
+
+class IniFileTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_ini.setIniFile(path());
+    }
+
+    QString path() const { return m_dir.filePath(QStringLiteral("quorlex.ini")); }
+
+    void writeFile(const QByteArray& content) const
+    {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(content), content.size());
+    }
+
+    QByteArray readFile() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QStringList folderEntries() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    QTemporaryDir m_dir;
+    IniFile m_ini;
+};
+
+TEST_F(IniFileTest, MissingFileGivesDefaults)
+{
+    EXPECT_EQ(m_ini.GetIni("Main", "FileBar", "1"), u"1");
+    EXPECT_EQ(m_ini.GetIni("HTML", "TagCase", "0"), u"0");
+    EXPECT_FALSE(QFile::exists(path()));
+}
+
+TEST_F(IniFileTest, UnsetOrUnreadablePathGivesDefaults)
+{
+    EXPECT_EQ(IniFile().GetIni("Main", "FileBar", "1"), u"1");
+    IniFile folder(m_dir.path());
+    EXPECT_EQ(folder.GetIni("Main", "FileBar", "1"), u"1");
+    EXPECT_FALSE(folder.SetIni("Main", "FileBar", "True"));
+    EXPECT_TRUE(QFileInfo(m_dir.path()).isDir());
+}
+
+TEST_F(IniFileTest, FirstWritesCreateFile)
+{
+    EXPECT_EQ(m_ini.iniFile(), path());
+    ASSERT_TRUE(m_ini.SetIni("Main", "FileBar", "True"));
+    ASSERT_TRUE(m_ini.SetIni("Main", "TagBar", "True"));
+    EXPECT_EQ(readFile(), "[Main]\r\nFileBar=True\r\nTagBar=True\r\n");
+    EXPECT_EQ(m_ini.GetIni("main", "filebar", "0"), u"True");
+    EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("quorlex.ini")});
+}
+
+TEST_F(IniFileTest, WritesJapaneseAsShiftJis)
+{
+    ASSERT_TRUE(m_ini.SetIni(QStringLiteral(u"設定"), "Name", QStringLiteral(u"日本語")));
+    EXPECT_EQ(readFile(), "[\x90\xdd\x92\xe8]\r\nName=\x93\xfa\x96\x7b\x8c\xea\r\n");
+    EXPECT_EQ(m_ini.GetIni(QStringLiteral(u"設定"), "name", ""), QStringLiteral(u"日本語"));
+}
+
+TEST_F(IniFileTest, SameValueLeavesFileUntouched)
+{
+    const QByteArray content = "[Main]\r\nFileBar = True\r\n";
+    writeFile(content);
+    const QDateTime old = QDateTime::currentDateTime().addYears(-3);
+    {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    const QDateTime before = QFileInfo(path()).lastModified();
+
+    EXPECT_TRUE(m_ini.SetIni("MAIN", "filebar", "True"));
+    EXPECT_EQ(QFileInfo(path()).lastModified(), before);
+    EXPECT_EQ(readFile(), content);
+
+    EXPECT_TRUE(m_ini.SetIni("Main", "FileBar", "False"));
+    EXPECT_NE(QFileInfo(path()).lastModified(), before);
+    EXPECT_EQ(readFile(), "[Main]\r\nFileBar=False\r\n");
+}
+
+TEST_F(IniFileTest, HandEditedFileKeepsEverythingElse)
+{
+    // Japanese comments, LF and CR line ends, stray lines and a trailing ^Z, as an editor may
+    // leave them.
+    const QByteArray handMade =
+        "; \x83\x4e\x83\x48\x81\x5b\x83\x8c\x83\x4e\x83\x58\x82\xcc\x90\xdd\x92\xe8\n"
+        "\n"
+        "[HTML]\r\n"
+        "  TagCase = 1 \r\n"
+        "\tnote without equals\r\n"
+        "[Main]\r"
+        "PreviewSave='2'\r"
+        "FILEBAR=False\r"
+        "\x1a";
+    writeFile(handMade);
+
+    EXPECT_EQ(m_ini.GetIni("HTML", "TagCase", "0"), u"1");
+    EXPECT_EQ(m_ini.GetIni("Main", "PreviewSave", "1"), u"2");
+    EXPECT_EQ(m_ini.GetIni("Main", "FileBar", "1"), u"False");
+    EXPECT_EQ(m_ini.GetIni("Main", "TagBar", "1"), u"1");
+    EXPECT_EQ(m_ini.GetIni("HTML", "note without equals", "x"), u"x");
+
+    ASSERT_TRUE(m_ini.SetIni("Main", "FileBar", "True"));
+    ASSERT_TRUE(m_ini.SetIni("Main", "TagBar", "False"));
+    ASSERT_TRUE(m_ini.SetIni("HTML", "TagCase", "0"));
+    EXPECT_EQ(readFile(),
+              "; \x83\x4e\x83\x48\x81\x5b\x83\x8c\x83\x4e\x83\x58\x82\xcc\x90\xdd\x92\xe8\n"
+              "\n"
+              "[HTML]\r\n"
+              "TagCase=0\r\n"
+              "\tnote without equals\r\n"
+              "[Main]\r"
+              "PreviewSave='2'\r"
+              "FILEBAR=True\r"
+              "TagBar=False\r\n"
+              "\x1a");
+}
+
+TEST_F(IniFileTest, MissingFolderFailsWithoutCreatingIt)
+{
+    const QString folder = m_dir.filePath(QStringLiteral("missing"));
+    IniFile ini(folder + QStringLiteral("/quorlex.ini"));
+    EXPECT_FALSE(ini.SetIni("Main", "FileBar", "True"));
+    EXPECT_FALSE(QFileInfo::exists(folder));
+    EXPECT_EQ(ini.GetIni("Main", "FileBar", "1"), u"1");
+}
+
+TEST_F(IniFileTest, RefusedValueLeavesFileUntouched)
+{
+    const QByteArray content = "[Main]\r\nFileBar=True\r\n";
+    writeFile(content);
+    EXPECT_FALSE(m_ini.SetIni("Main", "FileBar", "True\r\n[Evil]"));
+    EXPECT_EQ(readFile(), content);
+}
+
+#ifdef Q_OS_UNIX
+// Holds the file size limit low for its lifetime, so that writes fail part way (root included).
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        m_ok = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int) = nullptr;
+    bool m_ok = false;
+};
+#endif
+
+TEST_F(IniFileTest, FailedWriteLeavesOldFileIntact)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray content = "; keep me\r\n[Main]\r\nFileBar=True\r\n";
+    writeFile(content);
+    bool written = true;
+    {
+        FileSizeLimit limit(64);
+        ASSERT_TRUE(limit.ok());
+        written = m_ini.SetIni("Main", "Note", QString(500, u'x'));
+    }
+    EXPECT_FALSE(written);
+    EXPECT_EQ(readFile(), content);
+    EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("quorlex.ini")});
+    EXPECT_EQ(m_ini.GetIni("Main", "Note", "none"), u"none");
+#else
+    GTEST_SKIP() << "needs a file size limit";
+#endif
+}
+
+} // namespace
