@@ -58,6 +58,9 @@ public:
     virtual int menuItemCount(const QString& array) const = 0;
 
     virtual FileDialogResult showFileDialog(const FileDialogRequest& request) = 0;
+    // Modal folder browser showing prompt, opened at initialDirectory (none when empty);
+    // returns the chosen folder, or empty text when cancelled.
+    virtual QString showFolderDialog(const QString& prompt, const QString& initialDirectory) = 0;
     virtual QString currentDirectory() const = 0;
 };
 

@@ -209,6 +209,12 @@ FileDialogResult QtHost::showFileDialog(const FileDialogRequest& request)
     return {true, QDir::toNativeSeparators(files.first())};
 }
 
+QString QtHost::showFolderDialog(const QString& prompt, const QString& initialDirectory)
+{
+    const QString folder = QFileDialog::getExistingDirectory(&m_window, prompt, initialDirectory);
+    return folder.isEmpty() ? QString() : QDir::toNativeSeparators(folder);
+}
+
 QString QtHost::currentDirectory() const { return QDir::toNativeSeparators(QDir::currentPath()); }
 
 } // namespace quorlex

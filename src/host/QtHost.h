@@ -38,6 +38,7 @@ public:
     void loadMenuItem(const QString& array, int index) override;
     int menuItemCount(const QString& array) const override;
     FileDialogResult showFileDialog(const FileDialogRequest& request) override;
+    QString showFolderDialog(const QString& prompt, const QString& initialDirectory) override;
     QString currentDirectory() const override;
 
 private:

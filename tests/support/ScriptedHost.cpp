@@ -53,4 +53,10 @@ FileDialogResult ScriptedHost::showFileDialog(const FileDialogRequest& request)
     return fileAnswers.isEmpty() ? FileDialogResult{} : fileAnswers.dequeue();
 }
 
+QString ScriptedHost::showFolderDialog(const QString& prompt, const QString& initialDirectory)
+{
+    folderRequests.append({prompt, initialDirectory});
+    return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
+}
+
 } // namespace quorlex::test

@@ -43,6 +43,7 @@ public:
     void loadMenuItem(const QString& array, int index) override;
     int menuItemCount(const QString& array) const override;
     FileDialogResult showFileDialog(const FileDialogRequest& request) override;
+    QString showFolderDialog(const QString& prompt, const QString& initialDirectory) override;
     QString currentDirectory() const override { return cwd; }
 
     QQueue<QString> inputAnswers;
@@ -59,6 +60,10 @@ public:
     // Answers for the file dialogs, in order; a missing one counts as a cancel.
     QQueue<FileDialogResult> fileAnswers;
     QList<FileDialogRequest> fileRequests;
+    // Answers for the folder browser, in order; a missing or empty one counts as a cancel.
+    QQueue<QString> folderAnswers;
+    struct FolderRequest { QString prompt, initialDirectory; };
+    QList<FolderRequest> folderRequests;
     // Runs when a message box is shown, before it answers (to look at the state then).
     std::function<void(const Message&)> onMessage;
 
