@@ -3,18 +3,20 @@
 #include "ShiftJisTable.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
-#include <cstring>
 #include <memory>
+
+#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+#include <emmintrin.h>
+#define QUORLEX_SHIFTJIS_SSE2 1
+#endif
 
 namespace quorlex::ShiftJis {
 
 using namespace detail;
 
 namespace {
-
-constexpr uint64_t HighBitOfEachByte = 0x8080808080808080ull;
-constexpr uint64_t NonAsciiBitsOfEachUnit = 0xFF80FF80FF80FF80ull;
 
 constexpr char16_t reservedFor(unsigned char b)
 {
@@ -58,6 +60,46 @@ const uint16_t *encodeTable()
 {
     static const std::unique_ptr<const EncodeTable> table = buildEncodeTable();
     return table->code;
+}
+
+// Markup is mostly ASCII, so both directions copy ASCII runs sixteen at a time. Each returns the
+// length of the ASCII prefix of in[0..n) and may write up to n units past out, not only the prefix.
+qsizetype widenAscii(const unsigned char *in, qsizetype n, char16_t *out)
+{
+    qsizetype i = 0;
+#ifdef QUORLEX_SHIFTJIS_SSE2
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i), _mm_unpacklo_epi8(v, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i + 8), _mm_unpackhi_epi8(v, zero));
+        if (const int nonAscii = _mm_movemask_epi8(v))
+            return i + std::countr_zero(unsigned(nonAscii));
+    }
+#endif
+    for (; i < n && in[i] < 0x80; ++i)
+        out[i] = in[i];
+    return i;
+}
+
+qsizetype narrowAscii(const char16_t *in, qsizetype n, char *out)
+{
+    qsizetype i = 0;
+#ifdef QUORLEX_SHIFTJIS_SSE2
+    // Adding 0x7F80 with saturation sets the top bit of exactly the units from 0x80 up.
+    const __m128i bias = _mm_set1_epi16(0x7F80);
+    for (; i + 16 <= n; i += 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i + 8));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i), _mm_packus_epi16(a, b));
+        const __m128i high = _mm_packs_epi16(_mm_adds_epu16(a, bias), _mm_adds_epu16(b, bias));
+        if (const int nonAscii = _mm_movemask_epi8(high))
+            return i + std::countr_zero(unsigned(nonAscii));
+    }
+#endif
+    for (; i < n && in[i] < 0x80; ++i)
+        out[i] = char(in[i]);
+    return i;
 }
 
 // The code point starting at text[i], a whole surrogate pair when there is one.
@@ -109,19 +151,20 @@ private:
 void writeReference(ByteWriter &out, char32_t codePoint)
 {
     // "&#1114111;" is the longest reference.
-    char *p = out.room(10);
+    char *const start = out.room(10);
     char digits[8];
     int count = 0;
     do {
         digits[count++] = char('0' + codePoint % 10);
         codePoint /= 10;
     } while (codePoint != 0);
+    char *p = start;
     *p++ = '&';
     *p++ = '#';
     while (count > 0)
         *p++ = digits[--count];
     *p++ = ';';
-    out.advance(p - out.room(0));
+    out.advance(p - start);
 }
 
 } // namespace
@@ -136,49 +179,36 @@ QString decode(QByteArrayView bytes)
     char16_t *out = begin;
     qsizetype i = 0;
     while (i < size) {
-        // Markup is mostly ASCII: copy it eight bytes at a time.
-        while (i + 8 <= size) {
-            uint64_t word;
-            std::memcpy(&word, in + i, 8);
-            if (word & HighBitOfEachByte)
-                break;
-            for (int k = 0; k < 8; ++k)
-                out[k] = in[i + k];
-            out += 8;
-            i += 8;
-        }
-        if (i == size)
-            break;
-        const unsigned char b = in[i];
-        if (b < 0x80) {
-            *out++ = b;
-            ++i;
-            continue;
-        }
-        if (isHalfWidthKatakana(b)) {
-            *out++ = char16_t(0xFF61 + (b - 0xA1));
-            ++i;
-            continue;
-        }
-        if (isLead(b) && i + 1 < size) {
-            const unsigned char t = in[i + 1];
-            if (t >= TrailFirst && t <= TrailLast) {
-                if (const char16_t c = PairTable[leadRow(b)][t - TrailFirst]) {
-                    *out++ = c;
-                    i += 2;
-                    continue;
-                }
-                // An unassigned pair keeps both bytes; an ASCII second byte is read as itself.
-                if (t >= 0x80) {
-                    *out++ = reservedFor(b);
-                    *out++ = reservedFor(t);
-                    i += 2;
-                    continue;
+        const qsizetype ascii = widenAscii(in + i, size - i, out);
+        out += ascii;
+        i += ascii;
+        while (i < size && in[i] >= 0x80) {
+            const unsigned char b = in[i];
+            if (isHalfWidthKatakana(b)) {
+                *out++ = char16_t(0xFF61 + (b - 0xA1));
+                ++i;
+                continue;
+            }
+            if (isLead(b) && i + 1 < size) {
+                const unsigned char t = in[i + 1];
+                if (t >= TrailFirst && t <= TrailLast) {
+                    if (const char16_t c = PairTable[leadRow(b)][t - TrailFirst]) {
+                        *out++ = c;
+                        i += 2;
+                        continue;
+                    }
+                    // An unassigned pair keeps both bytes; an ASCII second byte is read as itself.
+                    if (t >= 0x80) {
+                        *out++ = reservedFor(b);
+                        *out++ = reservedFor(t);
+                        i += 2;
+                        continue;
+                    }
                 }
             }
+            *out++ = reservedFor(b);
+            ++i;
         }
-        *out++ = reservedFor(b);
-        ++i;
     }
     text.truncate(out - begin);
     return text;
@@ -193,36 +223,28 @@ QByteArray encode(QStringView text)
     ByteWriter out(size + size / 4 + 16);
     qsizetype i = 0;
     while (i < size) {
-        while (i + 8 <= size) {
-            uint64_t words[2];
-            std::memcpy(words, in + i, 16);
-            if ((words[0] | words[1]) & NonAsciiBitsOfEachUnit)
-                break;
-            char *p = out.room(8);
-            for (int k = 0; k < 8; ++k)
-                p[k] = char(in[i + k]);
-            out.advance(8);
-            i += 8;
-        }
-        if (i == size)
-            break;
-        const char16_t c = in[i];
-        const uint16_t code = c < 0x80 ? c : table[c];
-        char *p = out.room(2);
-        if (code >= 0x100) {
-            p[0] = char(code >> 8);
-            p[1] = char(code & 0xFF);
-            out.advance(2);
-        } else if (code != 0 || c == 0) {
-            p[0] = char(code);
-            out.advance(1);
-        } else {
-            const char32_t codePoint = codePointAt(text, i);
-            writeReference(out, codePoint);
-            if (codePoint > 0xFFFF)
+        const qsizetype ascii = narrowAscii(in + i, size - i, out.room(size - i));
+        out.advance(ascii);
+        i += ascii;
+        while (i < size && in[i] >= 0x80) {
+            const char16_t c = in[i];
+            const uint16_t code = table[c];
+            char *p = out.room(2);
+            if (code >= 0x100) {
+                p[0] = char(code >> 8);
+                p[1] = char(code & 0xFF);
+                out.advance(2);
                 ++i;
+            } else if (code != 0) {
+                p[0] = char(code);
+                out.advance(1);
+                ++i;
+            } else {
+                const char32_t codePoint = codePointAt(text, i);
+                writeReference(out, codePoint);
+                i += QChar::requiresSurrogates(codePoint) ? 2 : 1;
+            }
         }
-        ++i;
     }
     return out.take();
 }
@@ -237,7 +259,7 @@ QList<Unmappable> unmappable(QStringView text, qsizetype limit)
             continue;
         const char32_t codePoint = codePointAt(text, i);
         found.append({i, codePoint});
-        if (codePoint > 0xFFFF)
+        if (QChar::requiresSurrogates(codePoint))
             ++i;
     }
     return found;

@@ -123,17 +123,37 @@ TEST(ShiftJisEncode, ReferenceAmongLongAsciiRuns)
 
 TEST(ShiftJisCodec, NonAsciiAtEveryPositionOfAsciiRuns)
 {
-    // The eight-at-a-time ASCII paths must hand over at any offset.
-    for (int length = 0; length <= 20; ++length) {
-        for (int at = 0; at <= length; ++at) {
-            const QString ascii(length, QChar('a'));
-            const QString text = ascii.left(at) + chars({0x65E5}) + ascii.mid(at);
-            const QByteArray encoded = QByteArray(at, 'a') + bytes({0x93, 0xFA}) + QByteArray(length - at, 'a');
-            EXPECT_EQ(ShiftJis::encode(text), encoded) << length << " " << at;
-            EXPECT_EQ(ShiftJis::decode(encoded), text) << length << " " << at;
-            const QByteArray withTruncatedLead = QByteArray(at, 'a') + bytes({0x93});
-            EXPECT_EQ(ShiftJis::decode(withTruncatedLead), ascii.left(at) + reserved(0x93));
+    // The sixteen-at-a-time ASCII paths must hand over at any offset, for every kind of character.
+    const struct
+    {
+        const char *name;
+        QString text;
+        QByteArray bytes;
+        bool readsBack;
+    } inserts[] = {
+        {"kanji", chars({0x65E5}), bytes({0x93, 0xFA}), true},
+        {"kanji-above-u8000", chars({0x9AD9}), bytes({0xFB, 0xFC}), true},
+        {"half-width-katakana", chars({0xFF71}), bytes({0xB1}), true},
+        {"reserved", reserved(0x80), bytes({0x80}), true},
+        {"first-non-ascii", chars({0x80}), "&#128;", false},
+        {"non-bmp", chars({0x1F600}), "&#128512;", false},
+    };
+    for (const auto &insert : inserts) {
+        for (int length = 0; length <= 40; ++length) {
+            for (int at = 0; at <= length; ++at) {
+                const QString ascii(length, QChar('a'));
+                const QString text = ascii.left(at) + insert.text + ascii.mid(at);
+                const QByteArray encoded = QByteArray(at, 'a') + insert.bytes + QByteArray(length - at, 'a');
+                ASSERT_EQ(ShiftJis::encode(text), encoded) << insert.name << " " << length << " " << at;
+                if (insert.readsBack) {
+                    ASSERT_EQ(ShiftJis::decode(encoded), text) << insert.name << " " << length << " " << at;
+                }
+            }
         }
+    }
+    for (int length = 0; length <= 40; ++length) {
+        const QByteArray withTruncatedLead = QByteArray(length, 'a') + bytes({0x93});
+        EXPECT_EQ(ShiftJis::decode(withTruncatedLead), QString(length, QChar('a')) + reserved(0x93));
     }
 }
 
