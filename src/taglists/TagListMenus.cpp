@@ -1,0 +1,107 @@
+#include "TagListMenus.h"
+
+#include "ListEntries.h"
+#include "ListFile.h"
+#include "core/Editor.h"
+#include "dialogs/PathHelpers.h"
+#include "host/Host.h"
+#include "host/ProductInfo.h"
+
+#include <QDir>
+
+namespace quorlex {
+
+namespace {
+
+const QString CustomTagArray = QStringLiteral("T_C_Item");
+const QString SnippetArray = QStringLiteral("T_T_Item");
+
+QString itemName(const QString& array, int index) { return array + u'_' + QString::number(index); }
+
+} // namespace
+
+TagListMenus::TagListMenus(Editor& editor, const QString& programDirectory)
+    : m_editor(editor),
+      m_customTagFile(WithBackslash(programDirectory) + CustomTagFileName),
+      m_snippetFile(WithBackslash(programDirectory) + SnippetFileName)
+{
+}
+
+void TagListMenus::FillTagListMenus()
+{
+    const QStringList tags = customTags(readListFile(m_customTagFile));
+    fillMenu(CustomTagArray, tags);
+    m_customTagItems = int(tags.size());
+
+    const QStringList titles = snippetTitles(readListFile(m_snippetFile));
+    fillMenu(SnippetArray, titles);
+    m_snippetItems = int(titles.size());
+}
+
+void TagListMenus::fillMenu(const QString& array, const QStringList& values)
+{
+    Host& host = m_editor.host();
+    for (int n = 0; n < values.size(); ++n) {
+        if (n > 0)
+            host.loadMenuItem(array, n);
+        host.setMenuCaption(itemName(array, n), values.at(n));
+        host.setMenuEnabled(itemName(array, n), true);
+    }
+    // The placeholder "未登録" is no entry: it stays, disabled, while the list is empty.
+    if (values.isEmpty())
+        host.setMenuEnabled(itemName(array, 0), false);
+}
+
+void TagListMenus::T_C_Add_Click()
+{
+    const QString tag = m_editor.host().inputBox(
+        QStringLiteral("登録したい新タグを入力してください。") + CRLF + QStringLiteral("例) <ABC></ABC>"),
+        QStringLiteral("カスタムタグの登録"));
+    if (tag.isEmpty())
+        return;
+    const int n = nextEntryNumber(readListFile(m_customTagFile));
+    appendOrReport(m_customTagFile, {EntryKey + QString::number(n) + u'=' + tag});
+}
+
+void TagListMenus::T_T_Add_Click()
+{
+    const QString title = QStringLiteral("ひな型の新規作成");
+    Host& host = m_editor.host();
+    const QString name = host.inputBox(QStringLiteral("ひな型のタイトルを入力してください。"), title);
+    if (name.isEmpty())
+        return;
+    const QString content = host.inputBox(QStringLiteral("ひな型の内容を入力してください。"), title);
+    if (content.isEmpty())
+        return;
+    const int n = nextEntryNumber(readListFile(m_snippetFile));
+    // Content first, then title, as one write so a failure leaves neither.
+    appendOrReport(m_snippetFile, {EntryKey + QString::number(n) + u'=' + content,
+                           TitleKey + QString::number(n) + u'=' + name});
+}
+
+void TagListMenus::T_C_Item_Click(qint16 Index)
+{
+    if (Index < 0 || Index >= m_customTagItems)
+        return;
+    m_editor.AddTag(m_editor.host().menuCaption(itemName(CustomTagArray, Index)), false);
+}
+
+void TagListMenus::T_T_Item_Click(qint16 Index)
+{
+    if (Index < 0 || Index >= m_snippetItems)
+        return;
+    if (const auto content = snippetContent(readListFile(m_snippetFile), Index))
+        m_editor.AddTag(*content, false);
+}
+
+void TagListMenus::appendOrReport(const QString& path, const QStringList& lines)
+{
+    QString reason;
+    if (appendListLines(path, lines, &reason))
+        return;
+    m_editor.host().messageBox(QStringLiteral("「") + QDir::toNativeSeparators(path) + QStringLiteral("」に書き込めませんでした。")
+                                   + CR + reason,
+                               Mb::Exclamation);
+}
+
+} // namespace quorlex
