@@ -14,6 +14,7 @@ constexpr int BreakProperty = QTextFormat::UserProperty + 1;
 LineBreakIndex::LineBreakIndex(QTextDocument* document, QObject* parent)
     : QObject(parent), m_document(document), m_blockCount(document->blockCount())
 {
+    m_kinds.assign(std::size_t(m_blockCount), LineBreak::CrLf);
     connect(document, &QTextDocument::contentsChange, this, &LineBreakIndex::onContentsChange);
 }
 
@@ -24,16 +25,21 @@ QTextBlockFormat LineBreakIndex::formatFor(LineBreak kind)
     return format;
 }
 
-LineBreak LineBreakIndex::breakBefore(const QTextBlock& block) const
+LineBreak LineBreakIndex::storedBreak(const QTextBlock& block) const
 {
     const QVariant v = block.blockFormat().property(BreakProperty);
     return v.isValid() ? LineBreak(v.toInt()) : m_dominant;
 }
 
-bool LineBreakIndex::isException(const QTextBlock& block) const
+LineBreak LineBreakIndex::breakBefore(const QTextBlock& block) const
 {
-    return block.blockNumber() > 0
-           && (breakBefore(block) == LineBreak::CrLf) != (m_dominant == LineBreak::CrLf);
+    const auto n = std::size_t(block.blockNumber());
+    return n < m_kinds.size() ? m_kinds[n] : storedBreak(block);
+}
+
+bool LineBreakIndex::isException(LineBreak kind) const
+{
+    return (kind == LineBreak::CrLf) != (m_dominant == LineBreak::CrLf);
 }
 
 void LineBreakIndex::setText(QStringView text)
@@ -41,6 +47,8 @@ void LineBreakIndex::setText(QStringView text)
     const SplitText split = splitLineBreaks(text);
     m_dominant = dominantBreak(split.breaks);
     m_exceptions.clear();
+    m_kinds.assign(1, LineBreak::CrLf);
+    m_kinds.insert(m_kinds.end(), split.breaks.begin(), split.breaks.end());
     const bool undo = m_document->isUndoRedoEnabled();
     m_document->setUndoRedoEnabled(false);
     m_loading = true;
@@ -48,12 +56,11 @@ void LineBreakIndex::setText(QStringView text)
     // Blocks keep the dominant kind implicitly; the others carry theirs in their format.
     QTextCursor cursor(m_document);
     QTextBlock block = m_document->begin().next();
-    const bool dominantIsCrLf = m_dominant == LineBreak::CrLf;
     for (LineBreak kind : split.breaks) {
         if (kind != m_dominant) {
             cursor.setPosition(block.position());
             cursor.setBlockFormat(formatFor(kind));
-            if ((kind == LineBreak::CrLf) != dominantIsCrLf)
+            if (isException(kind))
                 m_exceptions.push_back(block.blockNumber());
         }
         block = block.next();
@@ -80,8 +87,10 @@ QString LineBreakIndex::textBetween(int from, int to) const
     QString out;
     if (to <= from)
         return out;
-    QTextBlock block = m_document->findBlock(from);
-    while (block.isValid() && block.position() < to) {
+    // A block's break lies just before its first position, so it is inside [from, to)
+    // exactly when from < position <= to.
+    for (QTextBlock block = m_document->findBlock(from); block.isValid() && block.position() <= to;
+         block = block.next()) {
         const int start = block.position();
         if (start > from)
             out.append(breakText(breakBefore(block)));
@@ -90,7 +99,6 @@ QString LineBreakIndex::textBetween(int from, int to) const
         const int b = std::min<int>(to - start, line.size());
         if (b > a)
             out.append(QStringView(line).mid(a, b - a));
-        block = block.next();
     }
     return out;
 }
@@ -108,6 +116,16 @@ void LineBreakIndex::insert(QTextCursor& cursor, QStringView text) const
     }
     if (!rest.isEmpty())
         cursor.insertText(rest.toString());
+}
+
+void LineBreakIndex::keepBreakAt(QTextCursor& cursor) const
+{
+    const QTextBlock block = cursor.block();
+    const auto n = std::size_t(block.blockNumber());
+    if (n == 0 || n >= m_kinds.size() || storedBreak(block) == m_kinds[n])
+        return;
+    QTextCursor repair(block);
+    repair.setBlockFormat(formatFor(m_kinds[n]));
 }
 
 qsizetype LineBreakIndex::crLfBreaksUpTo(int blockNumber) const
@@ -174,18 +192,26 @@ void LineBreakIndex::onContentsChange(int position, int /*removed*/, int added)
     const int b1 = last.blockNumber();
     const int oldB1 = std::max(b0, b1 - delta);
 
-    // Drop the entries of the blocks that changed, renumber the ones after them and
-    // list the changed blocks again.
-    auto from = std::lower_bound(m_exceptions.begin(), m_exceptions.end(), b0);
+    // The blocks after b0 up to b1 are new (inserted, or brought back by undo) and carry
+    // their kind in their format; the ones they replace go.
+    std::vector<LineBreak> fresh;
+    for (QTextBlock block = first.next(); block.isValid() && block.blockNumber() <= b1; block = block.next())
+        fresh.push_back(storedBreak(block));
+    const auto oldEnd = std::min<std::size_t>(std::size_t(oldB1) + 1, m_kinds.size());
+    const auto begin = std::min<std::size_t>(std::size_t(b0) + 1, oldEnd);
+    m_kinds.erase(m_kinds.begin() + qsizetype(begin), m_kinds.begin() + qsizetype(oldEnd));
+    m_kinds.insert(m_kinds.begin() + qsizetype(begin), fresh.begin(), fresh.end());
+    m_kinds.resize(std::size_t(count), m_dominant);
+
+    auto from = std::lower_bound(m_exceptions.begin(), m_exceptions.end(), b0 + 1);
     auto to = std::upper_bound(from, m_exceptions.end(), oldB1);
     for (auto it = to; it != m_exceptions.end(); ++it)
         *it += delta;
     from = m_exceptions.erase(from, to);
-
     std::vector<int> changed;
-    for (QTextBlock block = first; block.isValid() && block.blockNumber() <= b1; block = block.next())
-        if (isException(block))
-            changed.push_back(block.blockNumber());
+    for (int n = b0 + 1; n <= b1; ++n)
+        if (isException(m_kinds[std::size_t(n)]))
+            changed.push_back(n);
     m_exceptions.insert(from, changed.begin(), changed.end());
 }
 

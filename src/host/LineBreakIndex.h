@@ -16,10 +16,11 @@ namespace quorlex {
 // break that precedes each block, and converts between document positions (one
 // position per break) and text offsets (a CR LF break counts two).
 //
-// The kind is stored in the block's format, so the document's own undo and redo
-// bring it back with the block. Blocks without the property have the document's
-// dominant kind; only blocks whose break length differs from the dominant one are
-// listed in m_exceptions, so conversions cost a binary search, not a scan.
+// m_kinds holds the kind of every block's break. The kind is also stored in the
+// block's format, so that the document's own undo and redo bring it back with the
+// block; blocks without the property have the document's dominant kind. Only blocks
+// whose break length differs from the dominant one are listed in m_exceptions, so
+// conversions cost a binary search, not a scan.
 class LineBreakIndex : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +33,10 @@ public:
     QString textBetween(int from, int to) const;
     // Inserts text at the cursor with its line breaks as given (CR LF, LF, CR).
     void insert(QTextCursor& cursor, QStringView text) const;
+    // After text was removed at the cursor, inside the same open edit block: when the
+    // removal emptied a line and then took its break, the document keeps the next
+    // line's format for the joined line; this gives it back the break it had.
+    void keepBreakAt(QTextCursor& cursor) const;
 
     qsizetype offsetOf(int position) const;
     int positionOf(qsizetype offset) const;
@@ -43,14 +48,16 @@ public:
 
 private:
     void onContentsChange(int position, int removed, int added);
-    bool isException(const QTextBlock& block) const;
+    LineBreak storedBreak(const QTextBlock& block) const;
+    bool isException(LineBreak kind) const;
     // Number of CR LF breaks before blocks 1..blockNumber.
     qsizetype crLfBreaksUpTo(int blockNumber) const;
     qsizetype blockStartOffset(const QTextBlock& block) const;
 
     QTextDocument* m_document;
     LineBreak m_dominant = LineBreak::CrLf;
-    std::vector<int> m_exceptions;  // sorted block numbers
+    std::vector<LineBreak> m_kinds;  // by block number; entry 0 is unused
+    std::vector<int> m_exceptions;   // sorted block numbers
     int m_blockCount = 1;
     bool m_loading = false;
 };

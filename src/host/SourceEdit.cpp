@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QPointer>
 #include <QTextBlock>
 #include <QUrl>
 
@@ -146,9 +145,21 @@ void SourceEdit::replaceSelection(const QString& text)
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
+    m_breaks->keepBreakAt(cursor);
     m_breaks->insert(cursor, text);
     cursor.endEditBlock();
     setTextCursor(cursor);
+}
+
+void SourceEdit::editGuarded(const std::function<void()>& edit)
+{
+    // One undo step; the line breaks are checked before the document reports the change.
+    QTextCursor guard(document());
+    guard.beginEditBlock();
+    edit();
+    QTextCursor cursor = textCursor();
+    m_breaks->keepBreakAt(cursor);
+    guard.endEditBlock();
 }
 
 void SourceEdit::reportKey(int code)
@@ -189,9 +200,15 @@ void SourceEdit::keyPressEvent(QKeyEvent* event)
         return;  // no key puts a line or paragraph separator into the text by itself
     const int code = characterCode(event);
     m_inKey = true;
-    if (code != 0 || isEditingKey(event))
+    if (code != 0 || isEditingKey(event)) {
         reportKey(code);
-    QPlainTextEdit::keyPressEvent(event);
+        if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
+            QPlainTextEdit::keyPressEvent(event);
+        else
+            editGuarded([&] { QPlainTextEdit::keyPressEvent(event); });
+    } else {
+        QPlainTextEdit::keyPressEvent(event);
+    }
     m_inKey = false;
 }
 
@@ -204,7 +221,7 @@ void SourceEdit::inputMethodEvent(QInputMethodEvent* event)
     }
     reportKey(commit.at(0).unicode());
     if (!hasBreak(commit)) {
-        QPlainTextEdit::inputMethodEvent(event);
+        editGuarded([&] { QPlainTextEdit::inputMethodEvent(event); });
         return;
     }
     QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
@@ -222,7 +239,7 @@ void SourceEdit::insertFromMimeData(const QMimeData* source)
     if (!source || !source->hasText() || isReadOnly())
         return;
     // A paste that did not come from a key (the middle button, say) still counts as typing.
-    if (!m_inKey)
+    if (!m_inKey && !m_inMenuPaste)
         reportKey(22);
     replaceSelection(userBreaksToCrLf(source->text()));
     ensureCursorVisible();
@@ -237,13 +254,43 @@ QMimeData* SourceEdit::createMimeDataFromSelection() const
 
 void SourceEdit::contextMenuEvent(QContextMenuEvent* event)
 {
-    QPointer<QMenu> menu = createStandardContextMenu(event->pos());
-    const int revision = document()->revision();
-    menu->exec(event->globalPos());
-    // An edit made from this menu marks the page modified like the same key would.
-    if (document()->revision() != revision)
+    // The box's own menu, with every edit going through the same paths as the keys.
+    QMenu menu(this);
+    const bool hasSelection = textCursor().hasSelection();
+    const bool writable = !isReadOnly();
+    auto add = [&](const QString& text, bool enabled, auto slot) {
+        QAction* action = menu.addAction(text);
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this, slot);
+    };
+    add(tr("元に戻す"), writable && document()->isUndoAvailable(), [this] {
+        reportKey(26);
+        undo();
+    });
+    add(tr("やり直し"), writable && document()->isRedoAvailable(), [this] {
+        reportKey(25);
+        redo();
+    });
+    menu.addSeparator();
+    add(tr("切り取り"), writable && hasSelection, [this] {
+        reportKey(24);
+        copy();
+        replaceSelection(QString());
+    });
+    add(tr("コピー"), hasSelection, [this] { copy(); });
+    add(tr("貼り付け"), writable && canPaste(), [this] {
+        reportKey(22);
+        m_inMenuPaste = true;
+        paste();
+        m_inMenuPaste = false;
+    });
+    add(tr("削除"), writable && hasSelection, [this] {
         reportKey(0);
-    delete menu;
+        replaceSelection(QString());
+    });
+    menu.addSeparator();
+    add(tr("すべて選択"), !document()->isEmpty(), [this] { selectAll(); });
+    menu.exec(event->globalPos());
 }
 
 void SourceEdit::dragEnterEvent(QDragEnterEvent* event)
@@ -266,16 +313,23 @@ void SourceEdit::dragMoveEvent(QDragMoveEvent* event)
     }
 }
 
+bool SourceEdit::acceptDroppedData(const QMimeData* data)
+{
+    const QStringList paths = droppedFilePaths(data);
+    if (paths.isEmpty())
+        return false;
+    Q_EMIT filesDropped(paths);
+    return true;
+}
+
 void SourceEdit::dropEvent(QDropEvent* event)
 {
-    const QStringList paths = droppedFilePaths(event->mimeData());
-    if (paths.isEmpty()) {
+    if (!acceptDroppedData(event->mimeData())) {
         event->ignore();
         return;
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    Q_EMIT filesDropped(paths);
 }
 
 } // namespace quorlex

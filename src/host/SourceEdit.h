@@ -35,6 +35,9 @@ public:
     // with the character code (13 for Enter).
     void setKeyPressHandler(std::function<void(int)> handler) { m_keyPress = std::move(handler); }
 
+    // Takes the files of dropped data (emitting filesDropped); refuses anything else.
+    bool acceptDroppedData(const QMimeData* data);
+
 Q_SIGNALS:
     void filesDropped(const QStringList& paths);
 
@@ -51,11 +54,13 @@ protected:
 
 private:
     void reportKey(int code);
+    void editGuarded(const std::function<void()>& edit);
     void insertLineBreak();
 
     LineBreakIndex* m_breaks;
     std::function<void(int)> m_keyPress;
     bool m_inKey = false;
+    bool m_inMenuPaste = false;
 };
 
 // The file paths of a drag's data, empty when it holds no local files.

@@ -1,6 +1,7 @@
 #include "core/Editor.h"
 #include "core/KeyPress.h"
 #include "core/TagCase.h"
+#include "support/QtPrinters.h"
 #include "support/ScriptedHost.h"
 
 #include <gtest/gtest.h>
