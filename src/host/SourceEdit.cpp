@@ -179,6 +179,19 @@ void SourceEdit::insertLineBreak()
     ensureCursorVisible();
 }
 
+bool SourceEdit::event(QEvent* event)
+{
+    // A menu accelerator such as Ctrl+A runs the menu's command, not the box's own.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (m_reserved.contains(QKeySequence(key->keyCombination()))) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
 void SourceEdit::keyPressEvent(QKeyEvent* event)
 {
     if (isReadOnly()) {

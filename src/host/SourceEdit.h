@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QKeySequence>
+#include <QList>
 #include <QStringList>
 
 #include <functional>
@@ -31,6 +33,9 @@ public:
 
     const LineBreakIndex& lineBreaks() const { return *m_breaks; }
 
+    // Key sequences that belong to the window's menus, not to the box.
+    void setReservedShortcuts(const QList<QKeySequence>& shortcuts) { m_reserved = shortcuts; }
+
     // Called before a key that produces a character code (or deletes text) is applied,
     // with the character code (13 for Enter).
     void setKeyPressHandler(std::function<void(int)> handler) { m_keyPress = std::move(handler); }
@@ -42,6 +47,7 @@ Q_SIGNALS:
     void filesDropped(const QStringList& paths);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
@@ -61,6 +67,7 @@ private:
     std::function<void(int)> m_keyPress;
     bool m_inKey = false;
     bool m_inMenuPaste = false;
+    QList<QKeySequence> m_reserved;
 };
 
 // The file paths of a drag's data, empty when it holds no local files.

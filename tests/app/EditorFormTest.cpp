@@ -1,0 +1,158 @@
+#include "ModalHelper.h"
+#include "app/EditorForm.h"
+#include "core/Editor.h"
+#include "host/QtHost.h"
+#include "host/SourceEdit.h"
+#include "support/QtPrinters.h"
+#include "support/TestHome.h"
+
+#include <QAction>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+using namespace quorlex;
+
+namespace {
+
+struct MainWindow : ::testing::Test {
+    test::TestHome home;
+    EditorForm form;
+
+    QAction* action(const QString& name) { return form.findChild<QAction*>(name); }
+    QString text() { return form.editBox().sourceText(); }
+    void trigger(const QString& name)
+    {
+        QAction* a = action(name);
+        ASSERT_NE(a, nullptr) << name.toStdString();
+        ASSERT_TRUE(a->isEnabled()) << name.toStdString();
+        a->trigger();
+    }
+
+    void TearDown() override
+    {
+        // No dialog may be left open behind a test.
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindow, StartsWithTheProductTitleAndEveryMenu)
+{
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("クォーレクス"));
+    const QStringList menus = {QStringLiteral("F_0"), QStringLiteral("E_0"), QStringLiteral("L_0"),
+                               QStringLiteral("I_0"), QStringLiteral("T_0"), QStringLiteral("H_0")};
+    QStringList bar;
+    for (QAction* a : form.menuBar()->actions())
+        bar.append(a->menu() ? a->menu()->objectName() : QString());
+    EXPECT_EQ(bar, menus);
+
+    struct Row { const char* name; const char16_t* caption; const char* shortcut; };
+    const Row rows[] = {
+        {"F_Open", u"開く(&O)", "Ctrl+O"},         {"F_End", u"クォーレクスの終了(&X)", ""},
+        {"I_S_b", u"太字(&B&ｺ)", "Ctrl+B"},         {"I_S_tt", u"固定幅字(&T&ｶ)", "Ctrl+Shift+F6"},
+        {"I_AlignSet_1", u"中央へ寄せる(&C&ｿ)", "Ctrl+H"}, {"I_SpecialChar_3", u"\"", ""},
+        {"I_hr", u"水辺線を引く(&S&ﾄ)", "Shift+F1"}, {"I_L_Back", u"「もどる」を挿入", "Ctrl+F2"},
+        {"I_Table", u"表(&E&ｲ)", "Shift+F3"},       {"T_C_Item_0", u"未登録", ""},
+        {"E_AllSelect", u"すべて選択(&A)", "Ctrl+A"}, {"H_Topic", u"ヘルプ", "F1"},
+    };
+    for (const Row& r : rows) {
+        QAction* a = action(QString::fromLatin1(r.name));
+        ASSERT_NE(a, nullptr) << r.name;
+        EXPECT_EQ(a->text(), QString::fromUtf16(r.caption)) << r.name;
+        EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromLatin1(r.shortcut))) << r.name;
+    }
+    // Built commands are enabled; the undo item waits for the first key; "やり直し" never starts.
+    EXPECT_TRUE(action(QStringLiteral("I_S_b"))->isEnabled());
+    EXPECT_TRUE(action(QStringLiteral("I_E_ButtonOb"))->isEnabled());
+    EXPECT_FALSE(action(QStringLiteral("E_Undo"))->isEnabled());
+    EXPECT_FALSE(action(QStringLiteral("E_AllClear"))->isEnabled());
+    EXPECT_FALSE(action(QStringLiteral("T_W_Filebar"))->isChecked());
+}
+
+TEST_F(MainWindow, MenuCommandsInsertThroughTheRealInputBox)
+{
+    for (bool upper : {true, false}) {
+        form.editor().settings().UpperCaseTags = upper;
+        form.editBox().setSourceText(QString());
+        test::answerInputBox(QStringLiteral("Abc"));
+        trigger(QStringLiteral("I_S_b"));
+        test::answerInputBox(QString(), /*cancel=*/true);
+        trigger(QStringLiteral("I_AlignSet_1"));
+        trigger(QStringLiteral("I_SpecialChar_3"));
+        trigger(QStringLiteral("I_br"));
+        const QString expected = upper ? QStringLiteral("<B>Abc</B>\r\n<center></center>\r\n&quot<BR>\r\n")
+                                       : QStringLiteral("<b>abc</b>\r\n<center></center>\r\n&quot<br>\r\n");
+        EXPECT_EQ(text(), expected);
+        EXPECT_EQ(form.editBox().selectionStartOffset(), expected.size());
+    }
+    // Wrapping a selection asks nothing.
+    form.editor().settings().UpperCaseTags = true;
+    form.editBox().setSourceText(QStringLiteral("say Hello\r\n"));
+    form.host().editBox().setSelStart(4);
+    form.host().editBox().setSelLength(5);
+    trigger(QStringLiteral("I_S_i"));
+    EXPECT_EQ(text(), QStringLiteral("say <I>Hello</I>\r\n"));
+    EXPECT_FALSE(form.editor().document().Modified);
+}
+
+TEST_F(MainWindow, TypingEnterInsertsBreakTagAndLineBreak)
+{
+    form.editor().settings().UpperCaseTags = true;
+    SourceEdit& box = form.editBox();
+    box.setFocus();
+    QTest::keyClicks(&box, QStringLiteral("abc"));
+    QTest::keyClick(&box, Qt::Key_Return);
+    QTest::keyClicks(&box, QStringLiteral("d"));
+    QTest::keyClick(&box, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(text(), QStringLiteral("abc<BR>\r\nd<BR>\r\n"));
+    EXPECT_TRUE(form.editor().document().Modified);
+    EXPECT_TRUE(action(QStringLiteral("E_Undo"))->isEnabled());
+
+    // An input method's commit inserts its text and nothing else.
+    form.editor().settings().UpperCaseTags = false;
+    QInputMethodEvent preedit(QStringLiteral("にほんご"), {});
+    QApplication::sendEvent(&box, &preedit);
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("日本語"));
+    QApplication::sendEvent(&box, &commit);
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_EQ(text(), QStringLiteral("abc<BR>\r\nd<BR>\r\n日本語<br>\r\n"));
+    EXPECT_FALSE(text().contains(QChar(0x2028)));
+}
+
+TEST_F(MainWindow, AcceleratorsReachTheMenuFromTheBox)
+{
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.editor().settings().UpperCaseTags = true;
+    SourceEdit& box = form.editBox();
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_F2, Qt::ShiftModifier);  // 改行
+    QTest::keyClick(&box, Qt::Key_F8, Qt::ShiftModifier);  // 点
+    EXPECT_EQ(text(), QStringLiteral("<BR>\r\n<LI>"));
+    test::answerInputBox(QStringLiteral("top.htm"));
+    QTest::keyClick(&box, Qt::Key_F2, Qt::ControlModifier);  // 「もどる」を挿入
+    EXPECT_EQ(text(), QStringLiteral("<BR>\r\n<LI><a href=\"top.htm\">戻る</a><BR>\r\n"));
+}
+
+TEST_F(MainWindow, HeadingButtonAsksLikeTheMenuItem)
+{
+    form.editor().settings().UpperCaseTags = true;
+    QAction* button = form.findChild<QAction*>(QStringLiteral("Toolbar2_HSize"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->toolTip(), QStringLiteral("見出しタグ<Hn>"));
+    test::answerInputBox(QStringLiteral("3"));
+    test::whenModal<QInputDialog>([](QInputDialog* d) {
+        d->setTextValue(QStringLiteral("Title"));
+        d->accept();
+    });
+    button->trigger();
+    EXPECT_EQ(text(), QStringLiteral("<H3>Title</H3>\r\n"));
+}
