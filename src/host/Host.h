@@ -57,6 +57,12 @@ public:
     virtual void loadMenuItem(const QString& array, int index) = 0;
     virtual int menuItemCount(const QString& array) const = 0;
 
+    // Toolbars by control name ("Toolbar1"): shown or hidden, and drawn flat (buttons
+    // without raised edges until the pointer is over them).
+    virtual bool isToolbarVisible(const QString& name) const = 0;
+    virtual void setToolbarVisible(const QString& name, bool visible) = 0;
+    virtual void makeToolbarFlat(const QString& name) = 0;
+
     virtual FileDialogResult showFileDialog(const FileDialogRequest& request) = 0;
     // Modal folder browser showing prompt, opened at initialDirectory (none when empty);
     // returns the chosen folder, or empty text when cancelled.

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QToolBar>
+#include <QToolButton>
 #include <QWidget>
 
 namespace quorlex {
@@ -155,6 +157,27 @@ int QtHost::menuItemCount(const QString& array) const
     while (action(array + u'_' + QString::number(n)))
         ++n;
     return n;
+}
+
+bool QtHost::isToolbarVisible(const QString& name) const
+{
+    const auto* bar = m_window.findChild<QToolBar*>(name);
+    return bar && !bar->isHidden();
+}
+
+void QtHost::setToolbarVisible(const QString& name, bool visible)
+{
+    if (auto* bar = m_window.findChild<QToolBar*>(name))
+        bar->setVisible(visible);
+}
+
+void QtHost::makeToolbarFlat(const QString& name)
+{
+    if (auto* bar = m_window.findChild<QToolBar*>(name)) {
+        for (auto* button : bar->findChildren<QToolButton*>())
+            button->setAutoRaise(true);
+        bar->update();
+    }
 }
 
 namespace {

@@ -37,6 +37,9 @@ public:
     void setMenuCaption(const QString& name, const QString& caption) override;
     void loadMenuItem(const QString& array, int index) override;
     int menuItemCount(const QString& array) const override;
+    bool isToolbarVisible(const QString& name) const override;
+    void setToolbarVisible(const QString& name, bool visible) override;
+    void makeToolbarFlat(const QString& name) override;
     FileDialogResult showFileDialog(const FileDialogRequest& request) override;
     QString showFolderDialog(const QString& prompt, const QString& initialDirectory) override;
     QString currentDirectory() const override;

@@ -32,6 +32,14 @@ void ScriptedHost::setMenuChecked(const QString& name, bool checked)
         checkedMenus.remove(name);
 }
 
+void ScriptedHost::setToolbarVisible(const QString& name, bool visible)
+{
+    if (visible)
+        visibleToolbars.insert(name);
+    else
+        visibleToolbars.remove(name);
+}
+
 void ScriptedHost::loadMenuItem(const QString& array, int index)
 {
     const QString name = array + u'_' + QString::number(index);

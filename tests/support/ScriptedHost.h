@@ -42,6 +42,9 @@ public:
     void setMenuCaption(const QString& name, const QString& c) override { menuCaptions.insert(name, c); }
     void loadMenuItem(const QString& array, int index) override;
     int menuItemCount(const QString& array) const override;
+    bool isToolbarVisible(const QString& name) const override { return visibleToolbars.contains(name); }
+    void setToolbarVisible(const QString& name, bool visible) override;
+    void makeToolbarFlat(const QString& name) override { flatToolbars.append(name); }
     FileDialogResult showFileDialog(const FileDialogRequest& request) override;
     QString showFolderDialog(const QString& prompt, const QString& initialDirectory) override;
     QString currentDirectory() const override { return cwd; }
@@ -55,6 +58,8 @@ public:
     QStringList captions;
     QSet<QString> disabledMenus;
     QSet<QString> checkedMenus;
+    QSet<QString> visibleToolbars;
+    QStringList flatToolbars;
     QHash<QString, QString> menuCaptions;
     QString cwd;
     // Answers for the file dialogs, in order; a missing one counts as a cancel.
