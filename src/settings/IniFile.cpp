@@ -1,9 +1,9 @@
 #include "IniFile.h"
 
+#include "FileOps.h"
 #include "IniText.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace quorlex {
 
@@ -45,17 +45,8 @@ bool IniFile::SetIni(const QString& AppName, const QString& Section, const QStri
     if (edit.result != IniText::EditResult::Changed)
         return edit.result == IniText::EditResult::Unchanged;
 
-    // Written beside the old file and renamed over it, so a crash never leaves half a file.
-    // Unbuffered, because a buffered flush that writes only part of the bytes (disk full, file
-    // size limit) still lets commit() succeed and rename the short file into place.
-    QSaveFile file(m_iniFile);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(edit.content) != edit.content.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // Written beside the old file and renamed over it, so a failure never leaves half a file.
+    return !replaceFile(m_iniFile, edit.content);
 }
 
 } // namespace quorlex

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "FileOps.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace quorlex {
+
+class Editor;
+class FileDlg;
+
+// Opening and saving pages: the File menu's Open, Save and Save As, files dropped on the main
+// window, and the two routines the rest of the program shares, LoadDocument and
+// ConfirmSaveChanges. Page files are the editor text in Shift_JIS with nothing added.
+class DocumentFiles {
+public:
+    // documentDialog is the main window's document dialog, shared with other commands.
+    DocumentFiles(Editor& editor, FileDlg& documentDialog);
+    // The same, with the file system replaced (tests make its steps fail).
+    DocumentFiles(Editor& editor, FileDlg& documentDialog, FileOps& ops);
+
+    // Puts the page file at path into the editor. A path that names no file gives an empty
+    // page under that path (a new page named on the command line). A file that exists but
+    // cannot be read is reported and leaves the editor as it was; the result says whether
+    // the page was loaded.
+    bool LoadDocument(const QString& path);
+    // Asks about unsaved changes; true means the pending action must stop.
+    bool ConfirmSaveChanges();
+
+    void F_Open_Click();
+    // Saves the page (Save As when it has no path yet); true when the text was written,
+    // exactly when Modified is false afterwards.
+    bool F_Save_Click();
+    // Asks for a path and saves there; true when the text was written.
+    bool F_SaveAS_Click();
+
+    // Files dropped on the main window outside the editing box, and on the editing box.
+    void Form_OLEDragDrop(const QStringList& paths);
+    void Text1_OLEDragDrop(const QStringList& paths);
+
+private:
+    // What Save does while the editor holds a page pattern: the pattern's body is never
+    // written over a page file without asking, so the user chooses the path.
+    bool savePattern();
+    // Writes the editor text to path; on success path becomes the page's path.
+    bool writePage(const QString& path);
+    QByteArray encodeForSave(const QString& text) const;
+
+    Editor& m_editor;
+    FileDlg& m_dialog;
+    SystemFileOps m_systemOps;
+    FileOps& m_ops;
+    // The page as it was last read or written, so that an unchanged page is written back
+    // with exactly the bytes it came from (duplicate Shift_JIS codes included).
+    QString m_diskText;
+    QByteArray m_diskBytes;
+};
+
+} // namespace quorlex
