@@ -2,16 +2,18 @@
 
 #include "MainMenu.h"
 #include "ToolbarIcons.h"
-#include "core/Editor.h"
-#include "core/KeyPress.h"
+#include "EditorFormLogic.h"
+#include "files/DocumentFiles.h"
 #include "host/ProductInfo.h"
 #include "host/QtHost.h"
 #include "host/SourceEdit.h"
-#include "tags/TextMarkupCommands.h"
-#include "tags/TextMarkupMenu.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFontDatabase>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -22,7 +24,7 @@
 namespace quorlex {
 
 EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
-    : QMainWindow(parent), m_edit(new SourceEdit(this)), m_commandLine(commandLine)
+    : QMainWindow(parent), m_edit(new SourceEdit(this))
 {
     setObjectName(QStringLiteral("EditorForm"));
     setWindowTitle(productTitle());
@@ -32,41 +34,26 @@ EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
     m_host = std::make_unique<QtHost>(*this, *m_edit);
-    m_editor = std::make_unique<Editor>(*m_host);
-    m_markup = std::make_unique<TextMarkupCommands>(*m_editor);
-    m_edit->setKeyPressHandler([this](int code) { Text1_KeyPress(*m_editor, code); });
+    m_logic = std::make_unique<EditorFormLogic>(*m_host, commandLine);
+    m_edit->setKeyPressHandler([this](int code) { m_logic->Text1_KeyPress(code); });
+    connect(m_edit, &SourceEdit::filesDropped, this,
+            [this](const QStringList& paths) { m_logic->files().Text1_OLEDragDrop(paths); });
+    for (auto it = m_logic->arrayCommands().begin(); it != m_logic->arrayCommands().end(); ++it)
+        m_host->setMenuArrayHandler(it.key(), it.value());
 
-    registerCommands();
     buildMenus();
     buildToolbars();
     applyCommandAvailability();
+    setAcceptDrops(true);
+    m_logic->Form_Load();
     m_edit->setFocus();
 }
 
+Editor& EditorForm::editor() { return m_logic->editor(); }
+
 EditorForm::~EditorForm() = default;
 
-void EditorForm::registerCommands()
-{
-    for (const TextMarkupMenuEntry& entry : textMarkupMenu) {
-        const QString name = entry.name.toString();
-        if (entry.kind == TextMarkupMenuEntry::Item)
-            m_commands.insert(name, [this, name] { m_markup->run(name); });
-    }
-    m_commands.insert(QStringLiteral("E_Undo"), [this] {
-        m_host->editBox().undo();
-        m_host->editBox().setFocus();
-    });
-    m_commands.insert(QStringLiteral("F_End"), [this] { close(); });
-}
-
-bool EditorForm::runCommand(const QString& name)
-{
-    const auto command = m_commands.value(name);
-    if (!command)
-        return false;
-    command();
-    return true;
-}
+bool EditorForm::runCommand(const QString& name) { return m_logic->run(name); }
 
 void EditorForm::buildMenus()
 {
@@ -99,7 +86,12 @@ void EditorForm::buildMenus()
                 shortcuts.append(key);
             }
             parentMenu->addAction(action);
-            connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
+            // A check item's command sets the check mark itself: undo Qt's own toggle first.
+            connect(action, &QAction::triggered, this, [this, name, action](bool checked) {
+                if (action->isCheckable())
+                    action->setChecked(!checked);
+                runCommand(name);
+            });
             break;
         }
         }
@@ -167,7 +159,7 @@ void EditorForm::applyCommandAvailability()
         if (name.isEmpty() || name.endsWith(QStringLiteral("_Menu")) || action->isSeparator())
             continue;
         const QString command = action->data().isValid() ? action->data().toString() : name;
-        action->setEnabled(m_commands.contains(command));
+        action->setEnabled(m_logic->commands().contains(command));
     }
     // The undo item follows the box's undo state from the first key on; "やり直し" never starts.
     m_host->setMenuEnabled(QStringLiteral("E_Undo"), false);
@@ -176,7 +168,30 @@ void EditorForm::applyCommandAvailability()
 
 void EditorForm::closeEvent(QCloseEvent* event)
 {
+    if (m_logic->Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
     event->accept();
+    // The other windows close with the main window, without further questions.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            window->close();
+}
+
+void EditorForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFilePaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void EditorForm::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = droppedFilePaths(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    m_logic->files().Form_OLEDragDrop(paths);
 }
 
 } // namespace quorlex

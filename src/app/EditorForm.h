@@ -1,7 +1,5 @@
 #pragma once
 
-#include "CommandTable.h"
-
 #include <QMainWindow>
 
 #include <memory>
@@ -13,9 +11,9 @@ class QToolBar;
 namespace quorlex {
 
 class Editor;
+class EditorFormLogic;
 class QtHost;
 class SourceEdit;
-class TextMarkupCommands;
 
 // The main window: the menus, the two toolbars and the editing box, bound to the
 // program's logic. It holds no rules of its own.
@@ -25,7 +23,8 @@ public:
     explicit EditorForm(const QString& commandLine = QString(), QWidget* parent = nullptr);
     ~EditorForm() override;
 
-    Editor& editor() { return *m_editor; }
+    Editor& editor();
+    EditorFormLogic& logic() { return *m_logic; }
     SourceEdit& editBox() { return *m_edit; }
     QtHost& host() { return *m_host; }
     QToolBar* fileBar() const { return m_fileBar; }
@@ -37,9 +36,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
-    void registerCommands();
     void buildMenus();
     void buildToolbars();
     void addToolButton(QToolBar* bar, const QString& key, const QString& tooltip, const QIcon& icon,
@@ -48,12 +48,9 @@ private:
 
     SourceEdit* m_edit;
     std::unique_ptr<QtHost> m_host;
-    std::unique_ptr<Editor> m_editor;
-    std::unique_ptr<TextMarkupCommands> m_markup;
-    CommandTable m_commands;
+    std::unique_ptr<EditorFormLogic> m_logic;
     QToolBar* m_fileBar = nullptr;
     QToolBar* m_tagBar = nullptr;
-    QString m_commandLine;
 };
 
 } // namespace quorlex

@@ -72,7 +72,29 @@ TEST_F(MainWindow, StartsWithTheProductTitleAndEveryMenu)
     EXPECT_TRUE(action(QStringLiteral("I_E_ButtonOb"))->isEnabled());
     EXPECT_FALSE(action(QStringLiteral("E_Undo"))->isEnabled());
     EXPECT_FALSE(action(QStringLiteral("E_AllClear"))->isEnabled());
-    EXPECT_FALSE(action(QStringLiteral("T_W_Filebar"))->isChecked());
+    // First start without a settings file: both bars shown and checked, upper-case tags.
+    EXPECT_TRUE(action(QStringLiteral("T_W_Filebar"))->isChecked());
+    EXPECT_TRUE(action(QStringLiteral("T_W_TagBar"))->isChecked());
+    EXPECT_FALSE(form.fileBar()->isHidden());
+    EXPECT_FALSE(form.tagBar()->isHidden());
+    EXPECT_TRUE(form.editor().settings().UpperCaseTags);
+    // Open and save are there; the empty custom-tag list's placeholder inserts nothing.
+    EXPECT_TRUE(action(QStringLiteral("F_Save"))->isEnabled());
+    EXPECT_TRUE(action(QStringLiteral("T_C_Add"))->isEnabled());
+    EXPECT_FALSE(action(QStringLiteral("T_C_Item_0"))->isEnabled());
+    // Parts of the program still to come are present but disabled.
+    EXPECT_FALSE(action(QStringLiteral("I_Table"))->isEnabled());
+    EXPECT_FALSE(action(QStringLiteral("F_PreView"))->isEnabled());
+}
+
+TEST_F(MainWindow, BarTogglesHideAndShowTheirBars)
+{
+    trigger(QStringLiteral("T_W_TagBar"));
+    EXPECT_FALSE(action(QStringLiteral("T_W_TagBar"))->isChecked());
+    EXPECT_TRUE(form.tagBar()->isHidden());
+    trigger(QStringLiteral("T_W_TagBar"));
+    EXPECT_TRUE(action(QStringLiteral("T_W_TagBar"))->isChecked());
+    EXPECT_FALSE(form.tagBar()->isHidden());
 }
 
 TEST_F(MainWindow, MenuCommandsInsertThroughTheRealInputBox)
