@@ -61,6 +61,7 @@ void EditorFormLogic::registerCommands()
         m_host.editBox().undo();
         m_host.editBox().setFocus();
     });
+    m_commands.insert(QStringLiteral("F_End"), [this] { F_End_Click(); });
     m_commands.insert(QStringLiteral("F_Open"), [this] { m_files->F_Open_Click(); });
     m_commands.insert(QStringLiteral("F_Save"), [this] { m_files->F_Save_Click(); });
     m_commands.insert(QStringLiteral("F_SaveAS"), [this] { m_files->F_SaveAS_Click(); });
@@ -113,6 +114,8 @@ bool EditorFormLogic::Form_QueryUnload()
     m_ini->SetIni(QStringLiteral("Main"), QStringLiteral("TagBar"), word(m_host.isMenuChecked(TagBarItem)));
     return false;
 }
+
+void EditorFormLogic::F_End_Click() { m_host.closeMainWindow(); }
 
 void EditorFormLogic::Text1_KeyPress(int keyAscii) { quorlex::Text1_KeyPress(*m_editor, keyAscii); }
 

@@ -44,6 +44,8 @@ public:
     void Form_Load();
     // The close request; true keeps the window open.
     bool Form_QueryUnload();
+    // The exit command: asks the main window to close.
+    void F_End_Click();
     // The key-press handler of the editing box.
     void Text1_KeyPress(int keyAscii);
     void T_W_Filebar_Click();

@@ -42,6 +42,9 @@ public:
     virtual QString clipboardText() = 0;
     virtual void setClipboardText(const QString& text) = 0;
 
+    // Asks the main window to close; its close request decides whether it does.
+    virtual void closeMainWindow() = 0;
+
     virtual QString windowCaption() const = 0;
     virtual void setWindowCaption(const QString& caption) = 0;
 

@@ -89,6 +89,8 @@ QString QtHost::clipboardText() { return QApplication::clipboard()->text(); }
 
 void QtHost::setClipboardText(const QString& text) { QApplication::clipboard()->setText(text); }
 
+void QtHost::closeMainWindow() { m_window.close(); }
+
 QString QtHost::windowCaption() const { return m_window.windowTitle(); }
 
 void QtHost::setWindowCaption(const QString& caption) { m_window.setWindowTitle(caption); }

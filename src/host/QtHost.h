@@ -27,6 +27,7 @@ public:
     int messageBox(const QString& text, int style, const QString& title) override;
     QString clipboardText() override;
     void setClipboardText(const QString& text) override;
+    void closeMainWindow() override;
     QString windowCaption() const override;
     void setWindowCaption(const QString& caption) override;
     bool isMenuEnabled(const QString& name) const override;

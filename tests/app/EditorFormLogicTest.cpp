@@ -56,6 +56,10 @@ TEST_F(Lifecycle, FirstStartWithoutSettingsShowsBothBarsAndWritesThemOnClose)
     EXPECT_EQ(host.caption, QString());  // no page loaded: the window keeps its first caption
     EXPECT_TRUE(host.messages.isEmpty());
 
+    // The exit command only asks the window to close; the close request decides.
+    logic.run(QStringLiteral("F_End"));
+    EXPECT_EQ(host.closeRequests, 1);
+    EXPECT_TRUE(readIni().isEmpty());
     EXPECT_FALSE(logic.Form_QueryUnload());
     const QByteArray ini = readIni();
     EXPECT_TRUE(ini.contains("[Main]"));

@@ -7,6 +7,9 @@
 #include "support/TestHome.h"
 
 #include <QAction>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -177,4 +180,29 @@ TEST_F(MainWindow, HeadingButtonAsksLikeTheMenuItem)
     });
     button->trigger();
     EXPECT_EQ(text(), QStringLiteral("<H3>Title</H3>\r\n"));
+}
+
+TEST_F(MainWindow, ExitAsksAboutUnsavedChangesAndStoresTheBars)
+{
+    form.show();
+    QTest::keyClicks(&form.editBox(), QStringLiteral("typed"));
+    ASSERT_TRUE(form.editor().document().Modified);
+    test::whenModal<QMessageBox>([](QMessageBox* box) {
+        EXPECT_EQ(box->text(), QStringLiteral("内容が変更されています。\n\n変更内容を保存しますか？"));
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("クォーレクス"));
+        box->button(QMessageBox::Cancel)->click();
+    });
+    trigger(QStringLiteral("F_End"));
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(QFile::exists(home.file(QStringLiteral("quorlex.ini"))));
+
+    trigger(QStringLiteral("T_W_Filebar"));  // hide the file bar, then leave without saving
+    test::whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+    trigger(QStringLiteral("F_End"));
+    EXPECT_FALSE(form.isVisible());
+    QFile ini(home.file(QStringLiteral("quorlex.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QByteArray content = ini.readAll();
+    EXPECT_TRUE(content.contains("FileBar=False\r\n"));
+    EXPECT_TRUE(content.contains("TagBar=True\r\n"));
 }

@@ -32,6 +32,7 @@ public:
     int messageBox(const QString& text, int style, const QString& title) override;
     QString clipboardText() override { return clipboard; }
     void setClipboardText(const QString& text) override { clipboard = text; }
+    void closeMainWindow() override { ++closeRequests; }
     QString windowCaption() const override { return caption; }
     void setWindowCaption(const QString& c) override { caption = c; captions.append(c); }
     bool isMenuEnabled(const QString& name) const override { return !disabledMenus.contains(name); }
@@ -54,6 +55,7 @@ public:
     QList<Input> inputs;
     QList<Message> messages;
     QString clipboard;
+    int closeRequests = 0;
     QString caption;
     QStringList captions;
     QSet<QString> disabledMenus;
