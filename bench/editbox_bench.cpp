@@ -40,7 +40,7 @@ Page& page()
         Page made;
         made.edit = std::make_unique<SourceEdit>();
         made.box = std::make_unique<SourceEditBox>(*made.edit);
-        made.box->setText(bigPage(qsizetype(50) * 1000 * 1000 / 2));  // UTF-16: ~50 MB in memory
+        made.box->setText(bigPage(qsizetype(50) * 1000 * 1000));  // ~50 MB as a Shift_JIS file
         made.length = made.box->length();
         return made;
     }();
