@@ -21,6 +21,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <span>
+
 namespace quorlex {
 
 EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
@@ -99,57 +101,57 @@ void EditorForm::buildMenus()
     m_edit->setReservedShortcuts(shortcuts);
 }
 
-void EditorForm::addToolButton(QToolBar* bar, const QString& key, const QString& tooltip, const QIcon& icon,
-                               const QString& command)
+namespace {
+
+const ToolButton fileBarButtons[] = {
+    {u"new", u"新規作成", u"F_New", u"", QStyle::SP_FileIcon},
+    {u"open", u"開く", u"F_Open", u"", QStyle::SP_DialogOpenButton},
+    {u"save", u"保存", u"F_Save", u"", QStyle::SP_DialogSaveButton},
+    {u"print", u"印刷", u"F_PrintHTML", u"印"},
+    {u"find", u"検索", u"E_Find", u"検"},
+    {u"color", u"色", u"T_SelectColor", u"色"},
+};
+
+const ToolButton tagBarButtons[] = {
+    {u"HSize", u"見出しタグ<Hn>", u"I_S_Hx", u"H"},
+    {u"Picture", u"画像の挿入<img>", u"I_img", u"img"},
+    {u"Table", u"表の作成<table>", u"I_Table", u"表"},
+    {u"Frame", u"フレームの挿入<Frame>", u"I_Frame", u"枠"},
+    {u"Avi", u"動画の挿入<img>", u"I_video", u"動"},
+    {u"Music", u"BGMの指定<bgsound>", u"I_midi", u"♪"},
+    {u"Link", u"リンクの指定<a>", u"I_L_Insert", u"a"},
+};
+
+} // namespace
+
+QToolBar* EditorForm::addButtonBar(const QString& name, const QString& title, Qt::ToolBarArea area,
+                                   std::span<const ToolButton> buttons, const QColor& colour)
 {
-    QAction* action = bar->addAction(icon, tooltip);
-    action->setObjectName(bar->objectName() + u'_' + key);
-    action->setToolTip(tooltip);
-    action->setData(command);
-    connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+    auto* bar = new QToolBar(title, this);
+    bar->setObjectName(name);
+    bar->setMovable(false);
+    bar->setIconSize(QSize(24, 24));
+    addToolBar(area, bar);
+    for (const ToolButton& b : buttons) {
+        const QString label = QString::fromUtf16(b.label);
+        const QIcon icon = b.themeIcon != QStyle::SP_CustomBase ? style()->standardIcon(b.themeIcon) : labelIcon(label, colour);
+        const QString tooltip = QString::fromUtf16(b.tooltip);
+        const QString command = QString::fromUtf16(b.command);
+        QAction* action = bar->addAction(icon, tooltip);
+        action->setObjectName(name + u'_' + QString::fromUtf16(b.key));
+        action->setToolTip(tooltip);
+        action->setData(command);
+        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+    }
+    return bar;
 }
 
 void EditorForm::buildToolbars()
 {
-    m_fileBar = new QToolBar(QStringLiteral("ファイルバー"), this);
-    m_fileBar->setObjectName(QStringLiteral("Toolbar1"));
-    m_fileBar->setMovable(false);
-    m_fileBar->setIconSize(QSize(24, 24));
-    addToolBar(Qt::TopToolBarArea, m_fileBar);
-    QStyle* s = style();
-    addToolButton(m_fileBar, QStringLiteral("new"), QStringLiteral("新規作成"), s->standardIcon(QStyle::SP_FileIcon),
-                  QStringLiteral("F_New"));
-    addToolButton(m_fileBar, QStringLiteral("open"), QStringLiteral("開く"),
-                  s->standardIcon(QStyle::SP_DialogOpenButton), QStringLiteral("F_Open"));
-    addToolButton(m_fileBar, QStringLiteral("save"), QStringLiteral("保存"),
-                  s->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("F_Save"));
-    addToolButton(m_fileBar, QStringLiteral("print"), QStringLiteral("印刷"), labelIcon(QStringLiteral("印"), QColor(0x60, 0x60, 0x70)),
-                  QStringLiteral("F_PrintHTML"));
-    addToolButton(m_fileBar, QStringLiteral("find"), QStringLiteral("検索"), labelIcon(QStringLiteral("検"), QColor(0x3a, 0x6e, 0xa5)),
-                  QStringLiteral("E_Find"));
-    addToolButton(m_fileBar, QStringLiteral("color"), QStringLiteral("色"), labelIcon(QStringLiteral("色"), QColor(0xc0, 0x39, 0x2b)),
-                  QStringLiteral("T_SelectColor"));
-
-    m_tagBar = new QToolBar(QStringLiteral("タグバー"), this);
-    m_tagBar->setObjectName(QStringLiteral("Toolbar2"));
-    m_tagBar->setMovable(false);
-    m_tagBar->setIconSize(QSize(24, 24));
-    addToolBar(Qt::LeftToolBarArea, m_tagBar);
-    const QColor tagColour(0x2e, 0x7d, 0x5b);
-    addToolButton(m_tagBar, QStringLiteral("HSize"), QStringLiteral("見出しタグ<Hn>"), labelIcon(QStringLiteral("H"), tagColour),
-                  QStringLiteral("I_S_Hx"));
-    addToolButton(m_tagBar, QStringLiteral("Picture"), QStringLiteral("画像の挿入<img>"), labelIcon(QStringLiteral("img"), tagColour),
-                  QStringLiteral("I_img"));
-    addToolButton(m_tagBar, QStringLiteral("Table"), QStringLiteral("表の作成<table>"), labelIcon(QStringLiteral("表"), tagColour),
-                  QStringLiteral("I_Table"));
-    addToolButton(m_tagBar, QStringLiteral("Frame"), QStringLiteral("フレームの挿入<Frame>"), labelIcon(QStringLiteral("枠"), tagColour),
-                  QStringLiteral("I_Frame"));
-    addToolButton(m_tagBar, QStringLiteral("Avi"), QStringLiteral("動画の挿入<img>"), labelIcon(QStringLiteral("動"), tagColour),
-                  QStringLiteral("I_video"));
-    addToolButton(m_tagBar, QStringLiteral("Music"), QStringLiteral("BGMの指定<bgsound>"), labelIcon(QStringLiteral("♪"), tagColour),
-                  QStringLiteral("I_midi"));
-    addToolButton(m_tagBar, QStringLiteral("Link"), QStringLiteral("リンクの指定<a>"), labelIcon(QStringLiteral("a"), tagColour),
-                  QStringLiteral("I_L_Insert"));
+    m_fileBar = addButtonBar(QStringLiteral("Toolbar1"), QStringLiteral("ファイルバー"), Qt::TopToolBarArea,
+                             fileBarButtons, QColor(0x3a, 0x6e, 0xa5));
+    m_tagBar = addButtonBar(QStringLiteral("Toolbar2"), QStringLiteral("タグバー"), Qt::LeftToolBarArea,
+                            tagBarButtons, QColor(0x2e, 0x7d, 0x5b));
 }
 
 void EditorForm::applyCommandAvailability()

@@ -1,14 +1,26 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStyle>
 
 #include <memory>
+#include <span>
 
 class QAction;
 class QMenu;
 class QToolBar;
 
 namespace quorlex {
+
+// A toolbar button: its key, its tooltip as stored, the command it runs and its image
+// (a theme icon, or a label drawn in the bar's colour).
+struct ToolButton {
+    const char16_t* key;
+    const char16_t* tooltip;
+    const char16_t* command;
+    const char16_t* label;
+    QStyle::StandardPixmap themeIcon = QStyle::SP_CustomBase;
+};
 
 class Editor;
 class EditorFormLogic;
@@ -42,8 +54,8 @@ protected:
 private:
     void buildMenus();
     void buildToolbars();
-    void addToolButton(QToolBar* bar, const QString& key, const QString& tooltip, const QIcon& icon,
-                       const QString& command);
+    QToolBar* addButtonBar(const QString& name, const QString& title, Qt::ToolBarArea area,
+                           std::span<const ToolButton> buttons, const QColor& colour);
     void applyCommandAvailability();
 
     SourceEdit* m_edit;

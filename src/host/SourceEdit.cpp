@@ -306,25 +306,25 @@ void SourceEdit::contextMenuEvent(QContextMenuEvent* event)
     menu.exec(event->globalPos());
 }
 
-void SourceEdit::dragEnterEvent(QDragEnterEvent* event)
+namespace {
+
+// While dragging, files are offered as a copy and anything else is refused, so text
+// cannot be dragged into the box.
+void offerCopyOfFiles(QDragMoveEvent* event)
 {
-    if (!droppedFilePaths(event->mimeData()).isEmpty()) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    } else {
+    if (droppedFilePaths(event->mimeData()).isEmpty()) {
         event->ignore();
+        return;
     }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }
 
-void SourceEdit::dragMoveEvent(QDragMoveEvent* event)
-{
-    if (!droppedFilePaths(event->mimeData()).isEmpty()) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    } else {
-        event->ignore();
-    }
-}
+} // namespace
+
+void SourceEdit::dragEnterEvent(QDragEnterEvent* event) { offerCopyOfFiles(event); }
+
+void SourceEdit::dragMoveEvent(QDragMoveEvent* event) { offerCopyOfFiles(event); }
 
 bool SourceEdit::acceptDroppedData(const QMimeData* data)
 {

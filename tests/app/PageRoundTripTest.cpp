@@ -4,6 +4,7 @@
 #include "files/ShiftJisCodec.h"
 #include "host/SourceEdit.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 #include "support/TestHome.h"
 
 #include <QFile>
@@ -13,22 +14,8 @@
 
 using namespace quorlex;
 
-namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-} // namespace
+using test::readBytes;
+using test::writeBytes;
 
 // Any bytes, decoded into the real editing box and read back, give the same text, so
 // saving writes the same bytes (line ends of every kind included).
@@ -57,11 +44,11 @@ TEST(PageRoundTrip, APageOpenedAndSavedIsTheSameFile)
     test::TestHome home;
     const QString path = home.file(QStringLiteral("mixed.html"));
     const QByteArray bytes = QByteArray("<HTML>\r\n\x93\xfa\x96\x7b\x8c\xea\n<P>\r</P>\r\n\xff\x81") + QByteArray("\r\n\r\n", 4);
-    writeAll(path, bytes);
+    writeBytes(path, bytes);
     EditorForm form(path);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("mixed.html - クォーレクス"));
     ASSERT_TRUE(form.runCommand(QStringLiteral("F_Save")));
-    EXPECT_EQ(readAll(path), bytes);
+    EXPECT_EQ(readBytes(path), bytes);
     EXPECT_FALSE(form.editor().document().Modified);
 
     // Typing at the end and saving adds exactly what was typed.
@@ -70,5 +57,5 @@ TEST(PageRoundTrip, APageOpenedAndSavedIsTheSameFile)
     form.editBox().setTextCursor(c);
     form.editBox().replaceSelection(QStringLiteral("end"));
     ASSERT_TRUE(form.runCommand(QStringLiteral("F_Save")));
-    EXPECT_EQ(readAll(path), bytes + "end");
+    EXPECT_EQ(readBytes(path), bytes + "end");
 }

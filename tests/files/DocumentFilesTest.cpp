@@ -3,6 +3,7 @@
 #include "dialogs/FileDlg.h"
 #include "files/DocumentFiles.h"
 #include "files/ShiftJisCodec.h"
+#include "support/TestFiles.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedHost.h"
 #include "support/TestHome.h"
@@ -17,6 +18,8 @@
 #include <sys/resource.h>
 
 using namespace quorlex;
+using quorlex::test::readBytes;
+using quorlex::test::writeBytes;
 using quorlex::test::FaultyFileOps;
 using quorlex::test::ScriptedHost;
 using quorlex::test::TestHome;
@@ -30,17 +33,6 @@ class DocumentFilesTest : public ::testing::Test {
 protected:
     QString path(const QString& name) const { return m_home.file(name); }
 
-    static void writeBytes(const QString& path, const QByteArray& bytes)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_EQ(f.write(bytes), bytes.size());
-    }
-    static QByteArray readBytes(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-    }
     QStringList entries() const
     {
         return QDir(m_home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);

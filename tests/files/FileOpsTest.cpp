@@ -1,5 +1,6 @@
 #include "FaultyFileOps.h"
 #include "files/FileOps.h"
+#include "support/TestFiles.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
@@ -14,6 +15,8 @@
 #include <unistd.h>
 
 using namespace quorlex;
+using quorlex::test::readBytes;
+using quorlex::test::writeBytes;
 using quorlex::test::FaultyFileOps;
 
 namespace {
@@ -24,17 +27,6 @@ protected:
 
     QString path(const QString& name = QStringLiteral("page.html")) const { return m_dir.filePath(name); }
 
-    static void writeBytes(const QString& path, const QByteArray& bytes)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_EQ(f.write(bytes), bytes.size());
-    }
-    static QByteArray readBytes(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-    }
     QStringList entries() const
     {
         return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);

@@ -1,4 +1,5 @@
 #include "files/ShiftJisCodec.h"
+#include "support/TestFiles.h"
 #include "support/TestHome.h"
 #include "taglists/ListEntries.h"
 #include "taglists/ListFile.h"
@@ -9,22 +10,11 @@
 #include <gtest/gtest.h>
 
 using namespace quorlex;
+using quorlex::test::readBytes;
+using quorlex::test::writeBytes;
 using quorlex::test::TestHome;
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 struct ParseCase {
     const char* name;
