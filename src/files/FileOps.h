@@ -4,7 +4,10 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <memory>
 #include <system_error>
+
+class QSaveFile;
 
 namespace quorlex {
 
@@ -47,6 +50,27 @@ public:
     virtual void discard() = 0;
 };
 
+// The real file system through Qt alone, for hosts without POSIX calls (Windows): the
+// new file is a QSaveFile, and failures map onto the nearest system error number.
+class PortableFileOps : public FileOps {
+public:
+    PortableFileOps();
+    PortableFileOps(const PortableFileOps&) = delete;
+    PortableFileOps& operator=(const PortableFileOps&) = delete;
+    ~PortableFileOps() override;
+
+    std::error_code readAll(const QString& path, QByteArray& bytes) override;
+    std::error_code create(const QString& target) override;
+    std::error_code write(QByteArrayView bytes) override;
+    std::error_code sync() override;
+    std::error_code commit() override;
+    void discard() override;
+
+private:
+    std::unique_ptr<QSaveFile> m_file;
+};
+
+#ifdef Q_OS_UNIX
 // The real file system (POSIX calls, so that every failure keeps its error number).
 class SystemFileOps : public FileOps {
 public:
@@ -67,6 +91,9 @@ private:
     QByteArray m_target; // the file to replace, symbolic links resolved, in local encoding
     QByteArray m_temp;   // the new file beside it
 };
+#else
+using SystemFileOps = PortableFileOps;
+#endif
 
 // Writes bytes to path through ops without ever destroying the old file: the bytes go to a new
 // file in the same folder, are flushed and then renamed over path. On failure the new file is

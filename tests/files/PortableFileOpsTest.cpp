@@ -1,0 +1,99 @@
+#include "files/FileOps.h"
+#include "support/QtPrinters.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace quorlex;
+using quorlex::test::readBytes;
+using quorlex::test::writeBytes;
+
+// The Qt-only file steps that the program uses where POSIX calls are not available.
+namespace {
+
+class PortableFileOpsTest : public ::testing::Test {
+protected:
+    QString path(const QString& name = QStringLiteral("page.html")) const { return m_dir.filePath(name); }
+    QStringList entries() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
+    std::error_code replace(const QString& target, const QByteArray& bytes)
+    {
+        PortableFileOps ops;
+        return replaceFile(ops, target, bytes);
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(PortableFileOpsTest, WritesNewAndReplacesOldFilesExactly)
+{
+    const QByteArray bytes("a\r\nb\nc\r\x82\xa0\0", 11);
+    ASSERT_FALSE(replace(path(), bytes));
+    EXPECT_EQ(readBytes(path()), bytes);
+    ASSERT_FALSE(replace(path(), "new"));
+    EXPECT_EQ(readBytes(path()), "new");
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("page.html")});
+}
+
+TEST_F(PortableFileOpsTest, RefusesWhatItMustNotReplace)
+{
+    writeBytes(path(), "keep");
+    ASSERT_TRUE(QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::ReadUser));
+    EXPECT_EQ(replace(path(), "new"), make_error_code(FileErrc::ReadOnlyFile));
+    EXPECT_EQ(readBytes(path()), "keep");
+
+    EXPECT_EQ(replace(path(QStringLiteral("missing/page.html")), "x"), std::errc::no_such_file_or_directory);
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("missing"))));
+
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.html")));
+    EXPECT_EQ(replace(path(QStringLiteral("folder.html")), "x"), std::errc::is_a_directory);
+    EXPECT_EQ(entries(), (QStringList{QStringLiteral("folder.html"), QStringLiteral("page.html")}));
+}
+
+TEST_F(PortableFileOpsTest, ReadAllGivesEveryByteOrTheReason)
+{
+    PortableFileOps ops;
+    const QByteArray bytes("\xef\xbb\xbf" "a\0b\r\n\x81", 9);
+    writeBytes(path(), bytes);
+    QByteArray read;
+    ASSERT_FALSE(ops.readAll(path(), read));
+    EXPECT_EQ(read, bytes);
+    read = "untouched";
+    EXPECT_EQ(ops.readAll(path(QStringLiteral("none.html")), read), std::errc::no_such_file_or_directory);
+    EXPECT_EQ(ops.readAll(m_dir.path(), read), std::errc::is_a_directory);
+    EXPECT_EQ(read, "untouched");
+}
+
+#ifdef Q_OS_UNIX
+// A file size limit makes the write stop part way, as a full disk would.
+TEST_F(PortableFileOpsTest, ShortWriteLeavesOldFileIntact)
+{
+    writeBytes(path(), "old page");
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved;
+    limit.rlim_cur = 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const std::error_code error = replace(path(), QByteArray(5000, 'x'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_TRUE(error);
+    EXPECT_EQ(readBytes(path()), "old page");
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("page.html")});
+}
+#endif
+
+} // namespace
