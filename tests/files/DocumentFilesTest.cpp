@@ -15,7 +15,9 @@
 
 #include <cerrno>
 #include <csignal>
+#ifdef Q_OS_UNIX
 #include <sys/resource.h>
+#endif
 
 using namespace quorlex;
 using quorlex::test::readBytes;
@@ -350,6 +352,7 @@ TEST_F(DocumentFilesTest, MissingFolderOnDiskIsReported)
     EXPECT_TRUE(m_editor.document().Modified);
 }
 
+#ifdef Q_OS_UNIX
 TEST_F(DocumentFilesTest, FileSizeLimitOnDiskKeepsOldFile)
 {
     editedPage("page.html", "old", QString(4000, u'x'));
@@ -370,6 +373,7 @@ TEST_F(DocumentFilesTest, FileSizeLimitOnDiskKeepsOldFile)
     EXPECT_EQ(entries(), QStringList{QStringLiteral("page.html")});
     EXPECT_TRUE(m_editor.document().Modified);
 }
+#endif
 
 // --- Characters without a Shift_JIS form ------------------------------------------------
 
