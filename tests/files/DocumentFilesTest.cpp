@@ -3,6 +3,7 @@
 #include "dialogs/FileDlg.h"
 #include "files/DocumentFiles.h"
 #include "files/ShiftJisCodec.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedHost.h"
@@ -14,10 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <csignal>
-#ifdef Q_OS_UNIX
-#include <sys/resource.h>
-#endif
 
 using namespace quorlex;
 using quorlex::test::readBytes;
@@ -356,15 +353,12 @@ TEST_F(DocumentFilesTest, MissingFolderOnDiskIsReported)
 TEST_F(DocumentFilesTest, FileSizeLimitOnDiskKeepsOldFile)
 {
     editedPage("page.html", "old", QString(4000, u'x'));
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved;
-    limit.rlim_cur = 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const bool saved_ok = m_files.F_Save_Click();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    bool saved_ok = true;
+    {
+        test::FileSizeLimit limit(1000);
+        ASSERT_TRUE(limit.ok());
+        saved_ok = m_files.F_Save_Click();
+    }
 
     EXPECT_FALSE(saved_ok);
     ASSERT_EQ(m_host.messages.size(), 1);

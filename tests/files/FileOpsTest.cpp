@@ -1,5 +1,6 @@
 #include "FaultyFileOps.h"
 #include "files/FileOps.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 #include "support/QtPrinters.h"
 
@@ -110,15 +111,12 @@ TEST_F(FileOpsTest, UnwritableFolderIsPermissionDenied)
 TEST_F(FileOpsTest, ShortWriteLeavesOldFileIntact)
 {
     writeBytes(path(), "old page");
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved;
-    limit.rlim_cur = 100;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const std::error_code error = replaceFile(path(), QByteArray(5000, 'x'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    std::error_code error;
+    {
+        test::FileSizeLimit limit(100);
+        ASSERT_TRUE(limit.ok());
+        error = replaceFile(path(), QByteArray(5000, 'x'));
+    }
 
     EXPECT_EQ(error, std::errc::file_too_large);
     EXPECT_EQ(readBytes(path()), "old page");

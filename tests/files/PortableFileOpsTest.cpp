@@ -1,4 +1,5 @@
 #include "files/FileOps.h"
+#include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
 
@@ -8,10 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 using namespace quorlex;
 using quorlex::test::readBytes;
@@ -80,15 +77,12 @@ TEST_F(PortableFileOpsTest, ReadAllGivesEveryByteOrTheReason)
 TEST_F(PortableFileOpsTest, ShortWriteLeavesOldFileIntact)
 {
     writeBytes(path(), "old page");
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved;
-    limit.rlim_cur = 100;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const std::error_code error = replace(path(), QByteArray(5000, 'x'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    std::error_code error;
+    {
+        test::FileSizeLimit limit(100);
+        ASSERT_TRUE(limit.ok());
+        error = replace(path(), QByteArray(5000, 'x'));
+    }
 
     EXPECT_TRUE(error);
     EXPECT_EQ(readBytes(path()), "old page");

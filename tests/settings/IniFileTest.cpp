@@ -1,4 +1,5 @@
 #include "IniFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +11,6 @@
 
 #include <ostream>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 static void PrintTo(const QString& s, std::ostream* os)
 {
@@ -166,32 +163,6 @@ TEST_F(IniFileTest, RefusedValueLeavesFileUntouched)
     EXPECT_EQ(readFile(), content);
 }
 
-#ifdef Q_OS_UNIX
-// Holds the file size limit low for its lifetime, so that writes fail part way (root included).
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        m_ok = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    bool ok() const { return m_ok; }
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_ok = false;
-};
-#endif
 
 TEST_F(IniFileTest, FailedWriteLeavesOldFileIntact)
 {
@@ -200,7 +171,7 @@ TEST_F(IniFileTest, FailedWriteLeavesOldFileIntact)
     writeFile(content);
     bool written = true;
     {
-        FileSizeLimit limit(64);
+        test::FileSizeLimit limit(64);
         ASSERT_TRUE(limit.ok());
         written = m_ini.SetIni("Main", "Note", QString(500, u'x'));
     }
