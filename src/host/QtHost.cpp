@@ -184,6 +184,17 @@ void QtHost::makeToolbarFlat(const QString& name)
 
 namespace {
 
+// The extension a name typed without one gets under a filter, as Windows' save dialog
+// does: that of the filter's first pattern ("*.htm;*.html" gives htm; "*.*" gives none).
+QString defaultSuffix(const FileFilter& filter)
+{
+    const QString first = filter.patterns.section(u';', 0, 0).trimmed();
+    if (!first.startsWith(QStringLiteral("*.")))
+        return QString();
+    const QString suffix = first.mid(2);
+    return suffix.contains(u'*') || suffix.contains(u'?') ? QString() : suffix;
+}
+
 QString qtFilter(const FileFilter& filter)
 {
     QString patterns = filter.patterns;
@@ -210,6 +221,13 @@ FileDialogResult QtHost::showFileDialog(const FileDialogRequest& request)
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.promptOverwrite);
+        const QList<FileFilter> requestFilters = request.filters;
+        auto followFilter = [&dialog, requestFilters, filters](const QString& chosen) {
+            const qsizetype index = filters.indexOf(chosen);
+            dialog.setDefaultSuffix(index >= 0 ? defaultSuffix(requestFilters.at(index)) : QString());
+        };
+        followFilter(dialog.selectedNameFilter());
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(request.fileMustExist && !request.acceptAnyText ? QFileDialog::ExistingFile

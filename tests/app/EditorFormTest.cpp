@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QInputMethodEvent>
@@ -205,4 +206,18 @@ TEST_F(MainWindow, ExitAsksAboutUnsavedChangesAndStoresTheBars)
     const QByteArray content = ini.readAll();
     EXPECT_TRUE(content.contains("FileBar=False\r\n"));
     EXPECT_TRUE(content.contains("TagBar=True\r\n"));
+}
+
+TEST_F(MainWindow, SaveAsGivesANameWithoutExtensionThatOfTheFilter)
+{
+    form.show();
+    QTest::keyClicks(&form.editBox(), QStringLiteral("page"));
+    const QString typed = home.file(QStringLiteral("index"));
+    test::whenModal<QFileDialog>([typed](QFileDialog* dialog) {
+        dialog->selectFile(typed);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    trigger(QStringLiteral("F_SaveAS"));
+    EXPECT_TRUE(QFile::exists(typed + QStringLiteral(".htm")));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("index.htm - クォーレクス"));
 }

@@ -1,3 +1,4 @@
+#include "ModalHelper.h"
 #include "app/EditorForm.h"
 #include "app/EditorFormLogic.h"
 #include "core/Editor.h"
@@ -8,6 +9,9 @@
 #include "support/TestHome.h"
 
 #include <QFile>
+#include <QFileDialog>
+#include <QInputMethodEvent>
+#include <QTest>
 #include <QRandomGenerator>
 
 #include <gtest/gtest.h>
@@ -58,4 +62,41 @@ TEST(PageRoundTrip, APageOpenedAndSavedIsTheSameFile)
     form.editBox().replaceSelection(QStringLiteral("end"));
     ASSERT_TRUE(form.runCommand(QStringLiteral("F_Save")));
     EXPECT_EQ(readBytes(path), bytes + "end");
+}
+
+// As a user would: type a page, save it under a new name through the real dialog, start
+// again with that page, and find exactly what was typed.
+TEST(PageRoundTrip, ATypedPageSavedAndOpenedAgainComesBackIdentical)
+{
+    test::TestHome home;
+    const QString path = home.file(QStringLiteral("typed.html"));
+    QString typed;
+    {
+        EditorForm form;
+        form.show();
+        SourceEdit& box = form.editBox();
+        box.setFocus();
+        QTest::keyClicks(&box, QStringLiteral("<P>abc"));
+        QTest::keyClick(&box, Qt::Key_Return);
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("日本語のページ"));
+        QApplication::sendEvent(&box, &commit);
+        typed = box.sourceText();
+        ASSERT_EQ(typed, QStringLiteral("<P>abc<BR>\r\n日本語のページ"));
+
+        test::whenModal<QFileDialog>([path](QFileDialog* dialog) {
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("ホームページの保存"));
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();  // runs the file dialog's own checks
+        });
+        ASSERT_TRUE(form.runCommand(QStringLiteral("F_Save")));
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("typed.html - クォーレクス"));
+        EXPECT_FALSE(form.editor().document().Modified);
+        form.close();
+    }
+    EXPECT_EQ(readBytes(path), ShiftJis::encode(typed));
+    EXPECT_EQ(readBytes(path), QByteArray("<P>abc<BR>\r\n\x93\xfa\x96\x7b\x8c\xea\x82\xcc\x83\x79\x81\x5b\x83\x57"));
+    EditorForm again(path);
+    EXPECT_EQ(again.editBox().sourceText(), typed);
+    EXPECT_FALSE(again.editor().document().Modified);
 }
