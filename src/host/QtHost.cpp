@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWidget>
@@ -95,7 +96,14 @@ QString QtHost::windowCaption() const { return m_window.windowTitle(); }
 
 void QtHost::setWindowCaption(const QString& caption) { m_window.setWindowTitle(caption); }
 
-QAction* QtHost::action(const QString& name) const { return m_window.findChild<QAction*>(name); }
+QAction* QtHost::action(const QString& name) const
+{
+    // Looked up once: the undo item is refreshed on every key press.
+    QPointer<QAction>& cached = m_actions[name];
+    if (!cached)
+        cached = m_window.findChild<QAction*>(name);
+    return cached;
+}
 
 bool QtHost::isMenuEnabled(const QString& name) const
 {

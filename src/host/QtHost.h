@@ -4,6 +4,7 @@
 #include "SourceEditBox.h"
 
 #include <QHash>
+#include <QPointer>
 
 #include <functional>
 
@@ -51,6 +52,7 @@ private:
     QWidget& m_window;
     SourceEditBox m_box;
     QHash<QString, std::function<void(int)>> m_arrayHandlers;
+    mutable QHash<QString, QPointer<QAction>> m_actions;
 };
 
 // Texts shown in Qt widgets: a CR alone breaks the line as a CR LF or LF does.
