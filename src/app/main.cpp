@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
+#include <QTimer>
 #include <QTranslator>
 
 int main(int argc, char** argv)
@@ -20,5 +21,8 @@ int main(int argc, char** argv)
     const QString commandLine = QApplication::arguments().mid(1).join(u' ');
     quorlex::EditorForm window(commandLine);
     window.show();
+    // A smoke run for the tests: start, show the window, and close again.
+    if (qEnvironmentVariableIsSet("QUORLEX_SELF_TEST"))
+        QTimer::singleShot(500, &window, [] { QApplication::exit(0); });
     return QApplication::exec();
 }
