@@ -60,7 +60,6 @@ bool EditorForm::runCommand(const QString& name) { return m_logic->run(name); }
 void EditorForm::buildMenus()
 {
     QHash<QString, QMenu*> menus;
-    QList<QKeySequence> shortcuts;
     for (const MenuEntry& entry : mainMenuEntries()) {
         const QString name = entry.name.toString();
         QMenu* parentMenu = menus.value(entry.parent.toString());
@@ -83,9 +82,7 @@ void EditorForm::buildMenus()
             action->setObjectName(name);
             action->setCheckable(entry.kind == MenuEntry::CheckItem);
             if (!entry.shortcut.isEmpty()) {
-                const QKeySequence key(entry.shortcut.toString(), QKeySequence::PortableText);
-                action->setShortcut(key);
-                shortcuts.append(key);
+                action->setShortcut(QKeySequence(entry.shortcut.toString(), QKeySequence::PortableText));
             }
             parentMenu->addAction(action);
             // A check item's command sets the check mark itself: undo Qt's own toggle first.
@@ -98,7 +95,6 @@ void EditorForm::buildMenus()
         }
         }
     }
-    m_edit->setReservedShortcuts(shortcuts);
 }
 
 namespace {
@@ -166,6 +162,14 @@ void EditorForm::applyCommandAvailability()
     // The undo item follows the box's undo state from the first key on; "やり直し" never starts.
     m_host->setMenuEnabled(QStringLiteral("E_Undo"), false);
     m_host->setMenuEnabled(QStringLiteral("E_AllClear"), false);
+
+    // Keys of the menu's commands go to the menu, the others stay with the box (Ctrl+A
+    // selects all until the menu has a command of its own for it).
+    QList<QKeySequence> shortcuts;
+    for (const QAction* action : menuBar()->findChildren<QAction*>())
+        if (action->isEnabled() && !action->shortcut().isEmpty())
+            shortcuts.append(action->shortcut());
+    m_edit->setReservedShortcuts(shortcuts);
 }
 
 void EditorForm::closeEvent(QCloseEvent* event)
