@@ -145,21 +145,6 @@ INSTANTIATE_TEST_SUITE_P(Steps, FileOpsStepTest,
                                            FaultyFileOps::Step::Sync, FaultyFileOps::Step::Commit),
                          [](const auto& info) { return quorlex::test::stepName(info.param); });
 
-TEST_F(FileOpsTest, ReadAllGivesEveryByteOrTheReason)
-{
-    SystemFileOps ops;
-    QByteArray bytes("\xef\xbb\xbf" "a\0b\r\n\x81", 9);
-    writeBytes(path(), bytes);
-    QByteArray read;
-    ASSERT_FALSE(ops.readAll(path(), read));
-    EXPECT_EQ(read, bytes);
-
-    read = "untouched";
-    EXPECT_EQ(ops.readAll(path(QStringLiteral("none.html")), read), std::errc::no_such_file_or_directory);
-    EXPECT_EQ(ops.readAll(m_dir.path(), read), std::errc::is_a_directory);
-    EXPECT_EQ(read, "untouched");
-}
-
 // A pipe would block a plain open until someone writes to it.
 TEST_F(FileOpsTest, ReadAllRefusesPipeWithoutBlocking)
 {

@@ -14,7 +14,8 @@ using namespace quorlex;
 using quorlex::test::readBytes;
 using quorlex::test::writeBytes;
 
-// The Qt-only file steps that the program uses where POSIX calls are not available.
+// The Qt-only file steps that the program uses where POSIX calls are not available, and
+// what they share with the POSIX ones.
 namespace {
 
 class PortableFileOpsTest : public ::testing::Test {
@@ -58,17 +59,29 @@ TEST_F(PortableFileOpsTest, RefusesWhatItMustNotReplace)
     EXPECT_EQ(entries(), (QStringList{QStringLiteral("folder.html"), QStringLiteral("page.html")}));
 }
 
-TEST_F(PortableFileOpsTest, ReadAllGivesEveryByteOrTheReason)
+// Both implementations of the file steps read a page the same way.
+template <typename Ops>
+class ReadAllTest : public ::testing::Test {
+protected:
+    QTemporaryDir m_dir;
+};
+
+using Implementations = ::testing::Types<SystemFileOps, PortableFileOps>;
+TYPED_TEST_SUITE(ReadAllTest, Implementations);
+
+TYPED_TEST(ReadAllTest, GivesEveryByteOrTheReason)
 {
-    PortableFileOps ops;
+    TypeParam ops;
+    const QString page = this->m_dir.filePath(QStringLiteral("page.html"));
     const QByteArray bytes("\xef\xbb\xbf" "a\0b\r\n\x81", 9);
-    writeBytes(path(), bytes);
+    writeBytes(page, bytes);
     QByteArray read;
-    ASSERT_FALSE(ops.readAll(path(), read));
+    ASSERT_FALSE(ops.readAll(page, read));
     EXPECT_EQ(read, bytes);
     read = "untouched";
-    EXPECT_EQ(ops.readAll(path(QStringLiteral("none.html")), read), std::errc::no_such_file_or_directory);
-    EXPECT_EQ(ops.readAll(m_dir.path(), read), std::errc::is_a_directory);
+    EXPECT_EQ(ops.readAll(this->m_dir.filePath(QStringLiteral("none.html")), read),
+              std::errc::no_such_file_or_directory);
+    EXPECT_EQ(ops.readAll(this->m_dir.path(), read), std::errc::is_a_directory);
     EXPECT_EQ(read, "untouched");
 }
 
