@@ -1,6 +1,6 @@
 // Throughput of the Shift_JIS codec on a typical Japanese page, beside glibc iconv "CP932" on the
 // same bytes when iconv is available. Compare the bytes_per_second columns.
-#include "ShiftJisCodec.h"
+#include "files/ShiftJisCodec.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
-#include "EditorForm.h"
+#include "app/EditorForm.h"
 
-#include "MainMenu.h"
-#include "ToolbarIcons.h"
-#include "EditorFormLogic.h"
+#include "app/MainMenu.h"
+#include "app/ToolbarIcons.h"
+#include "app/EditorFormLogic.h"
 #include "files/DocumentFiles.h"
 #include "host/ProductInfo.h"
 #include "host/QtHost.h"

@@ -1,4 +1,4 @@
-#include "EditorFormLogic.h"
+#include "app/EditorFormLogic.h"
 
 #include "core/Editor.h"
 #include "core/KeyPress.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommandTable.h"
+#include "app/CommandTable.h"
 
 #include <QHash>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "EditorForm.h"
+#include "app/EditorForm.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

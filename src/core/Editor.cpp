@@ -1,7 +1,7 @@
-#include "Editor.h"
+#include "core/Editor.h"
 
 #include "host/ProductInfo.h"
-#include "TagCase.h"
+#include "core/TagCase.h"
 #include "host/Host.h"
 
 namespace quorlex {

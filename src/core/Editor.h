@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EditorDocument.h"
-#include "InsertionSettings.h"
+#include "core/EditorDocument.h"
+#include "core/InsertionSettings.h"
 
 #include <QString>
 

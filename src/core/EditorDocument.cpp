@@ -1,4 +1,4 @@
-#include "EditorDocument.h"
+#include "core/EditorDocument.h"
 
 #include "host/Host.h"
 

@@ -1,6 +1,6 @@
-#include "KeyPress.h"
+#include "core/KeyPress.h"
 
-#include "Editor.h"
+#include "core/Editor.h"
 #include "host/Host.h"
 
 namespace quorlex {

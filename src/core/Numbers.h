@@ -32,4 +32,4 @@ std::optional<T> toWholeNumber(double value);
 
 } // namespace quorlex
 
-#include "Numbers_impl.h"
+#include "core/Numbers_impl.h"

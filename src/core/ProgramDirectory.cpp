@@ -1,4 +1,4 @@
-#include "ProgramDirectory.h"
+#include "core/ProgramDirectory.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "TagCase.h"
+#include "core/TagCase.h"
 
 namespace quorlex {
 

@@ -1,7 +1,7 @@
-#include "FileDlg.h"
+#include "dialogs/FileDlg.h"
 
-#include "FilterList.h"
-#include "PathHelpers.h"
+#include "dialogs/FilterList.h"
+#include "dialogs/PathHelpers.h"
 #include "host/Host.h"
 
 namespace quorlex {

@@ -1,4 +1,4 @@
-#include "FilterList.h"
+#include "dialogs/FilterList.h"
 
 namespace quorlex {
 

@@ -1,4 +1,4 @@
-#include "PathHelpers.h"
+#include "dialogs/PathHelpers.h"
 
 #include <QDir>
 

@@ -1,8 +1,9 @@
-#include "DocumentFiles.h"
+#include "files/DocumentFiles.h"
 
-#include "FileErrorText.h"
-#include "ShiftJisCodec.h"
-#include "UnmappableQuestion.h"
+#include "files/FileErrorText.h"
+#include "files/SaveErrorMessage.h"
+#include "files/ShiftJisCodec.h"
+#include "files/UnmappableQuestion.h"
 #include "core/Editor.h"
 #include "dialogs/FileDlg.h"
 #include "dialogs/PathHelpers.h"
@@ -14,6 +15,7 @@ namespace quorlex {
 namespace {
 
 const QString SavePrompt = QStringLiteral("内容が変更されています。\r\r変更内容を保存しますか？");
+constexpr MsgStyle SavePromptStyle{MsgButtons::YesNoCancel, MsgIcon::Question};
 
 // A path under which no file stands: such a page starts empty.
 bool namesNoFile(std::error_code error)
@@ -43,7 +45,7 @@ bool DocumentFiles::LoadDocument(const QString& path)
     if (error && !namesNoFile(error)) {
         m_editor.host().messageBox(QStringLiteral("ファイルを開けませんでした。\r%1\r%2")
                                        .arg(path, fileErrorDescription(error)),
-                                   Mb::Exclamation);
+                                   {MsgButtons::Ok, MsgIcon::Exclamation});
         return false;
     }
 
@@ -63,11 +65,11 @@ bool DocumentFiles::ConfirmSaveChanges()
 {
     if (!m_editor.document().Modified)
         return false;
-    switch (m_editor.host().messageBox(SavePrompt, Mb::YesNoCancel + Mb::Question)) {
-    case Mb::IdYes:
+    switch (m_editor.host().messageBox(SavePrompt, SavePromptStyle)) {
+    case MsgAnswer::Yes:
         F_Save_Click();
         return m_editor.document().Modified;
-    case Mb::IdNo:
+    case MsgAnswer::No:
         return false;
     default:
         return true;
@@ -126,7 +128,7 @@ bool DocumentFiles::writePage(const QString& path)
     const QByteArray bytes = encodeForSave(text);
     if (const std::error_code error = replaceFile(m_ops, path, bytes)) {
         const SaveErrorMessage message = saveErrorMessage(error);
-        host.messageBox(message.text, message.style);
+        host.messageBox(message.text, {MsgButtons::Ok, message.icon});
         return false;
     }
     EditorDocument& document = m_editor.document();
@@ -159,12 +161,12 @@ void DocumentFiles::Text1_OLEDragDrop(const QStringList& paths)
 {
     for (const QString& path : paths) {
         if (m_editor.document().Modified) {
-            const int answer = m_editor.host().messageBox(SavePrompt, Mb::YesNoCancel + Mb::Question);
-            if (answer == Mb::IdYes) {
+            const MsgAnswer answer = m_editor.host().messageBox(SavePrompt, SavePromptStyle);
+            if (answer == MsgAnswer::Yes) {
                 // A Save As that was cancelled or failed keeps the changes: stop here.
                 if (!F_SaveAS_Click())
                     return;
-            } else if (answer != Mb::IdNo) {
+            } else if (answer != MsgAnswer::No) {
                 return;
             }
         }

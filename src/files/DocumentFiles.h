@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileOps.h"
+#include "files/FileOps.h"
 
 #include <QByteArray>
 #include <QString>

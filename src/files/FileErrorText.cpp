@@ -1,23 +1,17 @@
-#include "FileErrorText.h"
+#include "files/FileErrorText.h"
 
-#include "FileOps.h"
-#include "host/Host.h"
+#include "files/FileOps.h"
 
 #include <cerrno>
 
 namespace quorlex {
 
-namespace {
-
-// The system error number of error, or 0 when it is not one.
 int systemError(std::error_code error)
 {
     return error.category() == std::generic_category() || error.category() == std::system_category()
                ? error.value()
                : 0;
 }
-
-} // namespace
 
 QString fileErrorDescription(std::error_code error)
 {
@@ -60,30 +54,6 @@ QString fileErrorDescription(std::error_code error)
     // Unknown to the program: keep the system's own words so the user has something to go by.
     return QStringLiteral("ファイルの操作中にエラーが発生しました（%1）。")
         .arg(QString::fromLocal8Bit(error.message()));
-}
-
-SaveErrorMessage saveErrorMessage(std::error_code error)
-{
-    if (error == FileErrc::ReadOnlyFile)
-        return {75, QStringLiteral("ファイルが読み込み専用になっています。\r解除してから保存して下さい。"), Mb::Critical};
-    switch (systemError(error)) {
-    case ENODEV:
-    case ENXIO:
-#ifdef ESTALE
-    case ESTALE:
-#endif
-    case ENOTCONN: return {68, QStringLiteral("ディスクドライブが準備されていません。"), Mb::Exclamation};
-    case EACCES:
-    case EPERM:
-    case EROFS: return {70, QStringLiteral("ディスクが書き込み禁止になっています。"), Mb::Exclamation};
-#ifdef ENOMEDIUM
-    case ENOMEDIUM: return {71, QStringLiteral("ディスクが準備されていません。"), Mb::Exclamation};
-#endif
-    case ENOENT:
-    case ENOTDIR: return {0, QStringLiteral("保存先のフォルダが見つかりません。"), Mb::Exclamation};
-    default: break;
-    }
-    return {0, fileErrorDescription(error), Mb::Exclamation};
 }
 
 } // namespace quorlex

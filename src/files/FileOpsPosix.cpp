@@ -1,4 +1,4 @@
-#include "FileOps.h"
+#include "files/FileOps.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "ShiftJisCodec.h"
+#include "files/ShiftJisCodec.h"
 
-#include "ShiftJisTable.h"
+#include "files/ShiftJisTable.h"
 
 #include <algorithm>
 #include <bit>

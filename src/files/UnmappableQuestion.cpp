@@ -1,6 +1,6 @@
-#include "UnmappableQuestion.h"
+#include "files/UnmappableQuestion.h"
 
-#include "ShiftJisCodec.h"
+#include "files/ShiftJisCodec.h"
 #include "host/Host.h"
 
 #include <QChar>
@@ -81,7 +81,7 @@ bool confirmCharacterReferences(Host& host, QStringView text)
     lines.append(QStringLiteral("これらの文字を数値文字参照（&#番号;）にして保存しますか？"));
     lines.append(QStringLiteral("「いいえ」を選ぶと保存しません。"));
 
-    return host.messageBox(lines.join(u'\r'), Mb::YesNo + Mb::Question) == Mb::IdYes;
+    return host.messageBox(lines.join(u'\r'), {MsgButtons::YesNo, MsgIcon::Question}) == MsgAnswer::Yes;
 }
 
 } // namespace quorlex

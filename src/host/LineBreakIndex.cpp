@@ -1,4 +1,4 @@
-#include "LineBreakIndex.h"
+#include "host/LineBreakIndex.h"
 
 #include <QTextCursor>
 #include <QTextDocument>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LineBreaks.h"
+#include "host/LineBreaks.h"
 
 #include <QObject>
 #include <QTextBlock>

@@ -1,4 +1,4 @@
-#include "LineBreaks.h"
+#include "host/LineBreaks.h"
 
 #include <array>
 

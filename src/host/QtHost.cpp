@@ -1,11 +1,10 @@
-#include "QtHost.h"
+#include "host/QtHost.h"
 
-#include "ProductInfo.h"
-#include "SourceEdit.h"
+#include "host/ProductInfo.h"
+#include "host/SourceEdit.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -48,47 +47,43 @@ QString QtHost::inputBox(const QString& prompt, const QString& title, const QStr
     return dialog.textValue();
 }
 
-int QtHost::messageBox(const QString& text, int style, const QString& title)
+MsgAnswer QtHost::messageBox(const QString& text, MsgStyle style, const QString& title)
 {
     QMessageBox box(&m_window);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setWindowTitle(title.isEmpty() ? productTitle() : title);
     box.setText(displayText(text));
     box.setTextFormat(Qt::PlainText);
-    switch (style & 0x70) {
-    case Mb::Critical: box.setIcon(QMessageBox::Critical); break;
-    case Mb::Question: box.setIcon(QMessageBox::Question); break;
-    case Mb::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case Mb::Information: box.setIcon(QMessageBox::Information); break;
-    default: break;
+    switch (style.icon) {
+    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::None: break;
     }
-    if (style & Mb::SystemModal)
+    if (style.systemModal)
         box.setWindowModality(Qt::ApplicationModal);
-    switch (style & 0x7) {
-    case Mb::YesNoCancel:
+    switch (style.buttons) {
+    case MsgButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
-    case Mb::YesNo:
+    case MsgButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         break;
-    default:
+    case MsgButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
         break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return Mb::IdYes;
-    case QMessageBox::No: return Mb::IdNo;
-    case QMessageBox::Cancel: return Mb::IdCancel;
-    default: return Mb::IdOk;
+    case QMessageBox::Yes: return MsgAnswer::Yes;
+    case QMessageBox::No: return MsgAnswer::No;
+    case QMessageBox::Cancel: return MsgAnswer::Cancel;
+    default: return MsgAnswer::Ok;
     }
 }
-
-QString QtHost::clipboardText() { return QApplication::clipboard()->text(); }
-
-void QtHost::setClipboardText(const QString& text) { QApplication::clipboard()->setText(text); }
 
 void QtHost::closeMainWindow() { m_window.close(); }
 
@@ -103,12 +98,6 @@ QAction* QtHost::action(const QString& name) const
     if (!cached)
         cached = m_window.findChild<QAction*>(name);
     return cached;
-}
-
-bool QtHost::isMenuEnabled(const QString& name) const
-{
-    const QAction* a = action(name);
-    return a && a->isEnabled();
 }
 
 void QtHost::setMenuEnabled(const QString& name, bool enabled)
@@ -161,24 +150,27 @@ void QtHost::loadMenuItem(const QString& array, int index)
     });
 }
 
-int QtHost::menuItemCount(const QString& array) const
-{
-    int n = 0;
-    while (action(array + u'_' + QString::number(n)))
-        ++n;
-    return n;
-}
-
-bool QtHost::isToolbarVisible(const QString& name) const
-{
-    const auto* bar = m_window.findChild<QToolBar*>(name);
-    return bar && !bar->isHidden();
-}
-
 void QtHost::setToolbarVisible(const QString& name, bool visible)
 {
     if (auto* bar = m_window.findChild<QToolBar*>(name))
         bar->setVisible(visible);
+}
+
+QAction* QtHost::toolbarButton(const QString& bar, const QString& key) const
+{
+    return action(bar + u'_' + key);
+}
+
+bool QtHost::isToolbarButtonPressed(const QString& bar, const QString& key) const
+{
+    const QAction* a = toolbarButton(bar, key);
+    return a && a->isChecked();
+}
+
+void QtHost::setToolbarButtonPressed(const QString& bar, const QString& key, bool pressed)
+{
+    if (QAction* a = toolbarButton(bar, key))
+        a->setChecked(pressed);
 }
 
 void QtHost::makeToolbarFlat(const QString& name)

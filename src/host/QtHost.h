@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Host.h"
-#include "SourceEditBox.h"
+#include "host/Host.h"
+#include "host/SourceEditBox.h"
 
 #include <QHash>
 #include <QPointer>
@@ -25,29 +25,27 @@ public:
 
     EditBox& editBox() override { return m_box; }
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
-    int messageBox(const QString& text, int style, const QString& title) override;
-    QString clipboardText() override;
-    void setClipboardText(const QString& text) override;
+    MsgAnswer messageBox(const QString& text, MsgStyle style, const QString& title) override;
     void closeMainWindow() override;
     QString windowCaption() const override;
     void setWindowCaption(const QString& caption) override;
-    bool isMenuEnabled(const QString& name) const override;
     void setMenuEnabled(const QString& name, bool enabled) override;
     bool isMenuChecked(const QString& name) const override;
     void setMenuChecked(const QString& name, bool checked) override;
     QString menuCaption(const QString& name) const override;
     void setMenuCaption(const QString& name, const QString& caption) override;
     void loadMenuItem(const QString& array, int index) override;
-    int menuItemCount(const QString& array) const override;
-    bool isToolbarVisible(const QString& name) const override;
     void setToolbarVisible(const QString& name, bool visible) override;
     void makeToolbarFlat(const QString& name) override;
+    bool isToolbarButtonPressed(const QString& bar, const QString& key) const override;
+    void setToolbarButtonPressed(const QString& bar, const QString& key, bool pressed) override;
     FileDialogResult showFileDialog(const FileDialogRequest& request) override;
     QString showFolderDialog(const QString& prompt, const QString& initialDirectory) override;
     QString currentDirectory() const override;
 
 private:
     QAction* action(const QString& name) const;
+    QAction* toolbarButton(const QString& bar, const QString& key) const;
 
     QWidget& m_window;
     SourceEditBox m_box;

@@ -1,6 +1,6 @@
-#include "SourceEdit.h"
+#include "host/SourceEdit.h"
 
-#include "LineBreakIndex.h"
+#include "host/LineBreakIndex.h"
 
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>

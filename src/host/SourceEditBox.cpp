@@ -1,6 +1,6 @@
-#include "SourceEditBox.h"
+#include "host/SourceEditBox.h"
 
-#include "SourceEdit.h"
+#include "host/SourceEdit.h"
 
 namespace quorlex {
 

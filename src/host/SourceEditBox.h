@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EditBox.h"
+#include "host/EditBox.h"
 
 namespace quorlex {
 

@@ -1,7 +1,7 @@
-#include "IniFile.h"
+#include "settings/IniFile.h"
 
-#include "FileOps.h"
-#include "IniText.h"
+#include "files/FileOps.h"
+#include "settings/IniText.h"
 
 #include <QFile>
 

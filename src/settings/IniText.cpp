@@ -1,6 +1,6 @@
-#include "IniText.h"
+#include "settings/IniText.h"
 
-#include "ShiftJisCodec.h"
+#include "files/ShiftJisCodec.h"
 
 #include <QList>
 

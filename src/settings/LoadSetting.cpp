@@ -1,6 +1,6 @@
-#include "LoadSetting.h"
+#include "settings/LoadSetting.h"
 
-#include "IniFile.h"
+#include "settings/IniFile.h"
 #include "core/InsertionSettings.h"
 #include "core/Numbers.h"
 

@@ -1,4 +1,4 @@
-#include "ListEntries.h"
+#include "taglists/ListEntries.h"
 
 #include <algorithm>
 

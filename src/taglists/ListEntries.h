@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ListFile.h"
+#include "taglists/ListFile.h"
 
 #include <QList>
 #include <QString>

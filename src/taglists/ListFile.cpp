@@ -1,4 +1,4 @@
-#include "ListFile.h"
+#include "taglists/ListFile.h"
 
 #include "files/ShiftJisCodec.h"
 

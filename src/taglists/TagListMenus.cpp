@@ -1,7 +1,7 @@
-#include "TagListMenus.h"
+#include "taglists/TagListMenus.h"
 
-#include "ListEntries.h"
-#include "ListFile.h"
+#include "taglists/ListEntries.h"
+#include "taglists/ListFile.h"
 #include "core/Editor.h"
 #include "dialogs/PathHelpers.h"
 #include "host/Host.h"
@@ -101,7 +101,7 @@ void TagListMenus::appendOrReport(const QString& path, const QStringList& lines)
         return;
     m_editor.host().messageBox(QStringLiteral("「") + QDir::toNativeSeparators(path) + QStringLiteral("」に書き込めませんでした。")
                                    + CR + reason,
-                               Mb::Exclamation);
+                               {MsgButtons::Ok, MsgIcon::Exclamation});
 }
 
 } // namespace quorlex

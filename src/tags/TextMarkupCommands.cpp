@@ -1,4 +1,4 @@
-#include "TextMarkupCommands.h"
+#include "tags/TextMarkupCommands.h"
 
 #include "core/Editor.h"
 #include "core/Numbers.h"
@@ -87,7 +87,7 @@ void TextMarkupCommands::I_S_Hx_Click()
         return;
     if (n < 1 || n > 6) {
         m_editor.host().messageBox(QStringLiteral("サイズは、1から6までです。"),
-                                   Mb::Ok + Mb::Critical);
+                                   {MsgButtons::Ok, MsgIcon::Critical});
         return;
     }
     const QString size = QString::number(n);

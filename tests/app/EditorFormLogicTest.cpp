@@ -127,18 +127,18 @@ TEST_F(Lifecycle, CloseWithUnsavedChangesAsksFirst)
     host.stringBox().setText(QStringLiteral("typed"));
     logic.editor().document().Modified = true;
 
-    host.answerMessages({Mb::IdCancel});
+    host.answerMessages({MsgAnswer::Cancel});
     EXPECT_TRUE(logic.Form_QueryUnload());
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_EQ(host.messages[0].text, QStringLiteral("内容が変更されています。\r\r変更内容を保存しますか？"));
-    EXPECT_EQ(host.messages[0].style, 35);
+    EXPECT_EQ(host.messages[0].style.toNumber(), 35);
     EXPECT_TRUE(readIni().isEmpty());  // nothing stored while the window stays
 
-    host.answerMessages({Mb::IdYes});  // untitled: Save As comes up and is cancelled
+    host.answerMessages({MsgAnswer::Yes});  // untitled: Save As comes up and is cancelled
     EXPECT_TRUE(logic.Form_QueryUnload());
     EXPECT_EQ(host.fileRequests.size(), 1);
 
-    host.answerMessages({Mb::IdNo});
+    host.answerMessages({MsgAnswer::No});
     EXPECT_FALSE(logic.Form_QueryUnload());
     EXPECT_EQ(host.messages.size(), 3);
     EXPECT_FALSE(readIni().isEmpty());
@@ -149,10 +149,10 @@ TEST_F(Lifecycle, AnEmptiedUntitledPageIsNeverSavedButCanBeLeft)
     EditorFormLogic logic(host, QString());
     logic.Form_Load();
     logic.editor().document().Modified = true;  // typed and deleted again
-    host.answerMessages({Mb::IdYes});
+    host.answerMessages({MsgAnswer::Yes});
     EXPECT_TRUE(logic.Form_QueryUnload());
     EXPECT_TRUE(host.fileRequests.isEmpty());
     EXPECT_TRUE(logic.editor().document().Modified);
-    host.answerMessages({Mb::IdNo});
+    host.answerMessages({MsgAnswer::No});
     EXPECT_FALSE(logic.Form_QueryUnload());
 }

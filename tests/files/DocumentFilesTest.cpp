@@ -118,7 +118,7 @@ TEST_P(UnreadableFileTest, IsReportedAndNotLoaded)
     EXPECT_FALSE(m_files.LoadDocument(target));
     ASSERT_EQ(m_host.messages.size(), 1);
     EXPECT_EQ(m_host.messages[0].text, QStringLiteral("ファイルを開けませんでした。\r") + target + u'\r' + GetParam().reason);
-    EXPECT_EQ(m_host.messages[0].style, Mb::Exclamation);
+    EXPECT_EQ(m_host.messages[0].style.toNumber(), 48);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("edited"));
     EXPECT_EQ(m_editor.document().FilePath, path("old.html"));
     EXPECT_EQ(m_host.caption, QStringLiteral("old.html") + Title);
@@ -294,7 +294,7 @@ TEST_P(SaveErrorTest, ShowsTheRowOnceAndKeepsOldFileAndPage)
     EXPECT_FALSE(m_files.F_Save_Click());
     ASSERT_EQ(m_host.messages.size(), 1);
     EXPECT_EQ(m_host.messages[0].text, row.text);
-    EXPECT_EQ(m_host.messages[0].style, row.style);
+    EXPECT_EQ(m_host.messages[0].style.toNumber(), row.style);
     EXPECT_TRUE(m_host.messages[0].title.isEmpty());
     EXPECT_EQ(readBytes(path("page.html")), "<P>old</P>");
     EXPECT_EQ(entries(), QStringList{QStringLiteral("page.html")});
@@ -319,7 +319,7 @@ TEST_F(DocumentFilesTest, UnknownErrorShowsItsDescription)
     EXPECT_FALSE(m_files.F_Save_Click());
     ASSERT_EQ(m_host.messages.size(), 1);
     EXPECT_TRUE(m_host.messages[0].text.startsWith(QStringLiteral("ファイルの操作中にエラーが発生しました（")));
-    EXPECT_EQ(m_host.messages[0].style, Mb::Exclamation);
+    EXPECT_EQ(m_host.messages[0].style.toNumber(), 48);
     EXPECT_EQ(readBytes(path("page.html")), "old");
 }
 
@@ -330,7 +330,7 @@ TEST_F(DocumentFilesTest, ReadOnlyFileOnDiskIsReportedAsRow75)
     EXPECT_FALSE(m_files.F_Save_Click());
     ASSERT_EQ(m_host.messages.size(), 1);
     EXPECT_EQ(m_host.messages[0].text, QStringLiteral("ファイルが読み込み専用になっています。\r解除してから保存して下さい。"));
-    EXPECT_EQ(m_host.messages[0].style, Mb::Critical);
+    EXPECT_EQ(m_host.messages[0].style.toNumber(), 16);
     EXPECT_EQ(readBytes(path("page.html")), "old");
     EXPECT_TRUE(m_editor.document().Modified);
 }
@@ -374,17 +374,17 @@ TEST_F(DocumentFilesTest, FileSizeLimitOnDiskKeepsOldFile)
 TEST_F(DocumentFilesTest, UnmappableCharactersAreWrittenAsReferencesOnlyWhenAllowed)
 {
     editedPage("page.html", "old", QStringLiteral("a\r\n☃ and 😀"));
-    m_host.answerMessages({Mb::IdNo});
+    m_host.answerMessages({MsgAnswer::No});
     EXPECT_FALSE(m_files.F_Save_Click());
     ASSERT_EQ(m_host.messages.size(), 1);
-    EXPECT_EQ(m_host.messages[0].style, Mb::YesNo + Mb::Question);
+    EXPECT_EQ(m_host.messages[0].style.toNumber(), 36);
     EXPECT_TRUE(m_host.messages[0].text.contains(QStringLiteral("（2 行 1 列）")));
     EXPECT_TRUE(m_host.messages[0].text.contains(QStringLiteral("（2 行 7 列）")));
     EXPECT_EQ(readBytes(path("page.html")), "old");
     EXPECT_TRUE(m_editor.document().Modified);
     EXPECT_EQ(m_host.captions.size(), 1);
 
-    m_host.answerMessages({Mb::IdYes});
+    m_host.answerMessages({MsgAnswer::Yes});
     EXPECT_TRUE(m_files.F_Save_Click());
     EXPECT_EQ(m_host.messages.size(), 2);
     EXPECT_EQ(readBytes(path("page.html")), "a\r\n&#9731; and &#128512;");
@@ -401,7 +401,7 @@ TEST_F(DocumentFilesTest, UnmodifiedPageIsNotAskedAbout)
 
 struct PromptCase {
     const char* name;
-    int answer;
+    MsgAnswer answer;
     bool titled;     // the page has a path (else Save runs Save As, which is cancelled)
     bool stop;       // what ConfirmSaveChanges returns
     bool written;
@@ -423,28 +423,28 @@ TEST_P(ConfirmSaveTest, AnswersDecide)
     EXPECT_EQ(m_files.ConfirmSaveChanges(), c.stop);
     ASSERT_EQ(m_host.messages.size(), 1);
     EXPECT_EQ(m_host.messages[0].text, SavePrompt);
-    EXPECT_EQ(m_host.messages[0].style, 35);
+    EXPECT_EQ(m_host.messages[0].style.toNumber(), 35);
     EXPECT_TRUE(m_host.messages[0].title.isEmpty());
     EXPECT_EQ(m_editor.document().Modified, !c.written);
     if (c.titled) {
         EXPECT_EQ(readBytes(path("page.html")), c.written ? "new" : "old");
     }
-    EXPECT_EQ(m_host.fileRequests.size(), c.titled ? 0 : (c.answer == Mb::IdYes ? 1 : 0));
+    EXPECT_EQ(m_host.fileRequests.size(), c.titled ? 0 : (c.answer == MsgAnswer::Yes ? 1 : 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, ConfirmSaveTest,
-    ::testing::Values(PromptCase{"yes_saved", Mb::IdYes, true, false, true},
-                      PromptCase{"yes_save_as_cancelled", Mb::IdYes, false, true, false},
-                      PromptCase{"no", Mb::IdNo, true, false, false},
-                      PromptCase{"cancel", Mb::IdCancel, true, true, false}),
+    ::testing::Values(PromptCase{"yes_saved", MsgAnswer::Yes, true, false, true},
+                      PromptCase{"yes_save_as_cancelled", MsgAnswer::Yes, false, true, false},
+                      PromptCase{"no", MsgAnswer::No, true, false, false},
+                      PromptCase{"cancel", MsgAnswer::Cancel, true, true, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DocumentFilesTest, YesWithFailedSaveStopsAfterOneErrorMessage)
 {
     editedPage("page.html", "old", QStringLiteral("new"));
     m_ops.failAt(FaultyFileOps::Step::Write, std::make_error_code(std::errc::no_space_on_device));
-    m_host.answerMessages({Mb::IdYes});
+    m_host.answerMessages({MsgAnswer::Yes});
     EXPECT_TRUE(m_files.ConfirmSaveChanges());
     ASSERT_EQ(m_host.messages.size(), 2);
     EXPECT_EQ(m_host.messages[1].text, QStringLiteral("ディスクの空き領域が不足しています。"));
@@ -490,7 +490,7 @@ TEST_F(DocumentFilesTest, OpenOnModifiedPageAsksFirst)
 
     // Cancel: no dialog, nothing changes.
     editedPage("page.html", "old", QStringLiteral("edited"));
-    m_host.answerMessages({Mb::IdCancel});
+    m_host.answerMessages({MsgAnswer::Cancel});
     answerFile(path("other.html"));
     m_files.F_Open_Click();
     EXPECT_TRUE(m_host.fileRequests.isEmpty());
@@ -498,7 +498,7 @@ TEST_F(DocumentFilesTest, OpenOnModifiedPageAsksFirst)
 
     // Yes with a failing save: the error, and no dialog.
     m_ops.failAt(FaultyFileOps::Step::Create, std::make_error_code(std::errc::read_only_file_system));
-    m_host.answerMessages({Mb::IdYes});
+    m_host.answerMessages({MsgAnswer::Yes});
     m_files.F_Open_Click();
     EXPECT_TRUE(m_host.fileRequests.isEmpty());
     EXPECT_EQ(m_host.messages.size(), 3);
@@ -506,7 +506,7 @@ TEST_F(DocumentFilesTest, OpenOnModifiedPageAsksFirst)
     m_ops.heal();
 
     // No: the changes are dropped and the chosen file opens.
-    m_host.answerMessages({Mb::IdNo});
+    m_host.answerMessages({MsgAnswer::No});
     m_files.F_Open_Click();
     EXPECT_EQ(m_host.fileRequests.size(), 1);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("other"));
@@ -514,7 +514,7 @@ TEST_F(DocumentFilesTest, OpenOnModifiedPageAsksFirst)
 
     // Yes: saved first, then opened.
     editedPage("page.html", "old", QStringLiteral("kept"));
-    m_host.answerMessages({Mb::IdYes});
+    m_host.answerMessages({MsgAnswer::Yes});
     answerFile(path("other.html"));
     m_files.F_Open_Click();
     EXPECT_EQ(readBytes(path("page.html")), "kept");
@@ -531,13 +531,13 @@ TEST_F(DocumentFilesTest, FrameDropAsksOnceThenLoadsEachFile)
     editedPage("page.html", "old", QStringLiteral("edited"));
     const QStringList dropped{path("1.html"), path("2.html")};
 
-    m_host.answerMessages({Mb::IdCancel});
+    m_host.answerMessages({MsgAnswer::Cancel});
     m_files.Form_OLEDragDrop(dropped);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("edited"));
     EXPECT_TRUE(m_editor.document().Modified);
     EXPECT_TRUE(m_ops.reads.filter(QStringLiteral("html")).size() == 1); // page.html only
 
-    m_host.answerMessages({Mb::IdNo});
+    m_host.answerMessages({MsgAnswer::No});
     m_files.Form_OLEDragDrop(dropped);
     EXPECT_EQ(m_host.messages.size(), 2);
     EXPECT_EQ(m_host.messages[1].text, SavePrompt);
@@ -556,11 +556,11 @@ TEST_F(DocumentFilesTest, BoxDropOfTwoFilesAsksOnce)
     writeBytes(path("1.html"), "one");
     writeBytes(path("2.html"), "two");
     editedPage("page.html", "old", QStringLiteral("edited"));
-    m_host.answerMessages({Mb::IdNo});
+    m_host.answerMessages({MsgAnswer::No});
     m_files.Text1_OLEDragDrop({path("1.html"), path("2.html")});
     ASSERT_EQ(m_host.messages.size(), 1);
     EXPECT_EQ(m_host.messages[0].text, SavePrompt);
-    EXPECT_EQ(m_host.messages[0].style, 35);
+    EXPECT_EQ(m_host.messages[0].style.toNumber(), 35);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("two"));
     EXPECT_EQ(m_editor.document().FilePath, path("2.html"));
     EXPECT_EQ(readBytes(path("page.html")), "old");
@@ -572,7 +572,7 @@ TEST_F(DocumentFilesTest, BoxDropYesRunsSaveAsAndStopsWhenItDoesNotWrite)
     editedPage("page.html", "old", QStringLiteral("edited"));
 
     // Save As cancelled: the drop stops and the changes stay.
-    m_host.answerMessages({Mb::IdYes});
+    m_host.answerMessages({MsgAnswer::Yes});
     m_files.Text1_OLEDragDrop({path("1.html")});
     EXPECT_EQ(m_host.fileRequests.size(), 1);
     EXPECT_EQ(m_host.fileRequests[0].kind, FileDialogRequest::Kind::Save);
@@ -581,7 +581,7 @@ TEST_F(DocumentFilesTest, BoxDropYesRunsSaveAsAndStopsWhenItDoesNotWrite)
 
     // Save As failing: the same, after its one message.
     m_ops.failAt(FaultyFileOps::Step::Sync, std::make_error_code(std::errc::no_space_on_device));
-    m_host.answerMessages({Mb::IdYes});
+    m_host.answerMessages({MsgAnswer::Yes});
     answerFile(path("copy.html"));
     m_files.Text1_OLEDragDrop({path("1.html")});
     EXPECT_EQ(m_host.messages.size(), 3);
@@ -590,7 +590,7 @@ TEST_F(DocumentFilesTest, BoxDropYesRunsSaveAsAndStopsWhenItDoesNotWrite)
     m_ops.heal();
 
     // Save As writing: the page is saved under the new name, then the file loads.
-    m_host.answerMessages({Mb::IdYes});
+    m_host.answerMessages({MsgAnswer::Yes});
     answerFile(path("copy.html"));
     m_files.Text1_OLEDragDrop({path("1.html")});
     EXPECT_EQ(readBytes(path("copy.html")), "edited");
@@ -599,7 +599,7 @@ TEST_F(DocumentFilesTest, BoxDropYesRunsSaveAsAndStopsWhenItDoesNotWrite)
 
     // Cancel stops before loading.
     untitledModified(QStringLiteral("again"));
-    m_host.answerMessages({Mb::IdCancel});
+    m_host.answerMessages({MsgAnswer::Cancel});
     m_files.Text1_OLEDragDrop({path("1.html")});
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("again"));
 }

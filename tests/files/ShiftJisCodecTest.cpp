@@ -1,5 +1,5 @@
-#include "ShiftJisCodec.h"
-#include "ShiftJisTable.h"
+#include "files/ShiftJisCodec.h"
+#include "files/ShiftJisTable.h"
 
 #include <gtest/gtest.h>
 

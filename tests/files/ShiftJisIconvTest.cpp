@@ -1,6 +1,6 @@
 // Compares the codec with iconv "CP932" (glibc), exhaustively over one- and two-byte sequences
 // and over the BMP.
-#include "ShiftJisCodec.h"
+#include "files/ShiftJisCodec.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>

@@ -29,7 +29,7 @@ class UnmappablePositionTest : public ::testing::TestWithParam<PositionCase> {};
 TEST_P(UnmappablePositionTest, NamesLineAndColumn)
 {
     ScriptedHost host;
-    host.answerMessages({Mb::IdNo});
+    host.answerMessages({MsgAnswer::No});
     EXPECT_FALSE(confirmCharacterReferences(host, GetParam().text));
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_TRUE(host.messages[0].text.split(u'\r').contains(GetParam().expected)) << host.messages[0].text.toStdString();
@@ -51,11 +51,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(UnmappableQuestion, AsksOnceListingAFewAndCountingTheRest)
 {
     ScriptedHost host;
-    host.answerMessages({Mb::IdYes});
+    host.answerMessages({MsgAnswer::Yes});
     EXPECT_TRUE(confirmCharacterReferences(host, u"☃1☃2☃3☃4☃5☃6☃7☃8"));
     ASSERT_EQ(host.messages.size(), 1);
     const auto& message = host.messages[0];
-    EXPECT_EQ(message.style, Mb::YesNo + Mb::Question);
+    EXPECT_EQ(message.style.toNumber(), 36);
     EXPECT_TRUE(message.title.isEmpty());
     const QStringList lines = message.text.split(u'\r');
     EXPECT_EQ(lines.count(QStringLiteral("・「☃」U+2603 → &#9731;（1 行 9 列）")), 1);

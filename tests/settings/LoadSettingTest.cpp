@@ -1,5 +1,5 @@
-#include "IniFile.h"
-#include "LoadSetting.h"
+#include "settings/IniFile.h"
+#include "settings/LoadSetting.h"
 #include "core/InsertionSettings.h"
 #include "support/TestHome.h"
 

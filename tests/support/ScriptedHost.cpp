@@ -1,4 +1,4 @@
-#include "ScriptedHost.h"
+#include "support/ScriptedHost.h"
 
 namespace quorlex::test {
 
@@ -8,12 +8,12 @@ QString ScriptedHost::inputBox(const QString& prompt, const QString& title, cons
     return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
 }
 
-int ScriptedHost::messageBox(const QString& text, int style, const QString& title)
+MsgAnswer ScriptedHost::messageBox(const QString& text, MsgStyle style, const QString& title)
 {
     messages.append({text, style, title});
     if (onMessage)
         onMessage(messages.last());
-    return messageAnswers.isEmpty() ? Mb::IdOk : messageAnswers.dequeue();
+    return messageAnswers.isEmpty() ? MsgAnswer::Ok : messageAnswers.dequeue();
 }
 
 void ScriptedHost::setMenuEnabled(const QString& name, bool enabled)
@@ -53,6 +53,15 @@ int ScriptedHost::menuItemCount(const QString& array) const
     while (menuCaptions.contains(array + u'_' + QString::number(n)))
         ++n;
     return n;
+}
+
+void ScriptedHost::setToolbarButtonPressed(const QString& bar, const QString& key, bool pressed)
+{
+    const QString name = bar + u'_' + key;
+    if (pressed)
+        pressedButtons.insert(name);
+    else
+        pressedButtons.remove(name);
 }
 
 FileDialogResult ScriptedHost::showFileDialog(const FileDialogRequest& request)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StringEditBox.h"
+#include "support/StringEditBox.h"
 #include "host/Host.h"
 
 #include <QHash>
@@ -17,7 +17,7 @@ namespace quorlex::test {
 class ScriptedHost : public Host {
 public:
     struct Input { QString prompt, title, defaultText; };
-    struct Message { QString text; int style; QString title; };
+    struct Message { QString text; MsgStyle style; QString title; };
 
     EditBox& editBox() override { return box(); }
     virtual EditBox& box() { return m_box; }
@@ -26,35 +26,37 @@ public:
     // Answers for the input boxes, in order; a missing answer counts as a cancel.
     void answerInputs(const QStringList& answers) { for (const auto& a : answers) inputAnswers.enqueue(a); }
     // Results for the message boxes, in order; a missing one answers OK.
-    void answerMessages(const QList<int>& results) { for (int r : results) messageAnswers.enqueue(r); }
+    void answerMessages(const QList<MsgAnswer>& results) { for (MsgAnswer r : results) messageAnswers.enqueue(r); }
 
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
-    int messageBox(const QString& text, int style, const QString& title) override;
-    QString clipboardText() override { return clipboard; }
-    void setClipboardText(const QString& text) override { clipboard = text; }
+    MsgAnswer messageBox(const QString& text, MsgStyle style, const QString& title) override;
     void closeMainWindow() override { ++closeRequests; }
     QString windowCaption() const override { return caption; }
     void setWindowCaption(const QString& c) override { caption = c; captions.append(c); }
-    bool isMenuEnabled(const QString& name) const override { return !disabledMenus.contains(name); }
+    bool isMenuEnabled(const QString& name) const { return !disabledMenus.contains(name); }
     void setMenuEnabled(const QString& name, bool enabled) override;
     bool isMenuChecked(const QString& name) const override { return checkedMenus.contains(name); }
     void setMenuChecked(const QString& name, bool checked) override;
     QString menuCaption(const QString& name) const override { return menuCaptions.value(name); }
     void setMenuCaption(const QString& name, const QString& c) override { menuCaptions.insert(name, c); }
     void loadMenuItem(const QString& array, int index) override;
-    int menuItemCount(const QString& array) const override;
-    bool isToolbarVisible(const QString& name) const override { return visibleToolbars.contains(name); }
+    int menuItemCount(const QString& array) const;
+    bool isToolbarVisible(const QString& name) const { return visibleToolbars.contains(name); }
     void setToolbarVisible(const QString& name, bool visible) override;
     void makeToolbarFlat(const QString& name) override { flatToolbars.append(name); }
+    bool isToolbarButtonPressed(const QString& bar, const QString& key) const override
+    {
+        return pressedButtons.contains(bar + u'_' + key);
+    }
+    void setToolbarButtonPressed(const QString& bar, const QString& key, bool pressed) override;
     FileDialogResult showFileDialog(const FileDialogRequest& request) override;
     QString showFolderDialog(const QString& prompt, const QString& initialDirectory) override;
     QString currentDirectory() const override { return cwd; }
 
     QQueue<QString> inputAnswers;
-    QQueue<int> messageAnswers;
+    QQueue<MsgAnswer> messageAnswers;
     QList<Input> inputs;
     QList<Message> messages;
-    QString clipboard;
     int closeRequests = 0;
     QString caption;
     QStringList captions;
@@ -62,6 +64,7 @@ public:
     QSet<QString> checkedMenus;
     QSet<QString> visibleToolbars;
     QStringList flatToolbars;
+    QSet<QString> pressedButtons;
     QHash<QString, QString> menuCaptions;
     QString cwd;
     // Answers for the file dialogs, in order; a missing one counts as a cancel.

@@ -229,7 +229,7 @@ TEST_F(TagListMenusTest, FailedAppendIsReportedAndChangesNothing)
     const auto& m = host.messages[0];
     EXPECT_EQ(m.text, QStringLiteral("「") + QDir::toNativeSeparators(elsewhere.customTagFile())
                           + QStringLiteral("」に書き込めませんでした。\r保存先のフォルダが見つかりません。"));
-    EXPECT_EQ(m.style, 48);
+    EXPECT_EQ(m.style.toNumber(), 48);
     EXPECT_TRUE(m.title.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(missing));
 

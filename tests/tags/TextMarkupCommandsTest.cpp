@@ -239,7 +239,7 @@ TEST_F(TextMarkupCommandsTest, HeadingSizeRules)
                 } else {
                     ASSERT_EQ(host.messages.size(), 1);
                     EXPECT_EQ(host.messages[0].text, QStringLiteral("サイズは、1から6までです。"));
-                    EXPECT_EQ(host.messages[0].style, Mb::Ok + Mb::Critical);
+                    EXPECT_EQ(host.messages[0].style.toNumber(), 16);
                     EXPECT_TRUE(host.messages[0].title.isEmpty());
                 }
                 continue;
