@@ -22,7 +22,8 @@ QString japanesePage(qsizetype targetBytes)
     const QString head = QStringLiteral(
         "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<html lang=\"ja\">\r\n"
         "<head>\r\n<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">\r\n"
-        "<title>わたしのホームページ</title>\r\n<link rel=\"stylesheet\" href=\"style.css\" type=\"text/css\">\r\n"
+        "<title>わたしのホームページ</title>\r\n<link rel=\"stylesheet\" href=\"style.css\" "
+        "type=\"text/css\">\r\n"
         "</head>\r\n<body bgcolor=\"#FFFFFF\" text=\"#000000\" link=\"#0000FF\">\r\n");
     const QString blocks[] = {
         QStringLiteral("<h2 class=\"title\">日記　%1回目</h2>\r\n"
@@ -32,10 +33,11 @@ QString japanesePage(qsizetype targetBytes)
                        "<tr><th>日付</th><th>内容</th><th>備考</th></tr>\r\n"
                        "<tr><td align=\"center\">%1月</td><td>ﾃｽﾄ公開</td><td>①②③　髙﨑</td></tr>\r\n"
                        "</table>\r\n"),
-        QStringLiteral("<ul>\r\n<li><a href=\"link%1.html\" target=\"_blank\">リンク集（更新しました）</a></li>\r\n"
-                       "<li><a href=\"http://www.example.co.jp/~user/bbs/index.cgi?page=%1\">掲示板</a></li>\r\n"
-                       "<li><img src=\"images/icon%1.gif\" width=\"32\" height=\"32\" alt=\"アイコン\"></li>\r\n"
-                       "</ul>\r\n"),
+        QStringLiteral(
+            "<ul>\r\n<li><a href=\"link%1.html\" target=\"_blank\">リンク集（更新しました）</a></li>\r\n"
+            "<li><a href=\"http://www.example.co.jp/~user/bbs/index.cgi?page=%1\">掲示板</a></li>\r\n"
+            "<li><img src=\"images/icon%1.gif\" width=\"32\" height=\"32\" alt=\"アイコン\"></li>\r\n"
+            "</ul>\r\n"),
         QStringLiteral("<div align=\"right\"><font size=\"2\" color=\"#808080\">"
                        "最終更新日：2003年%1月　Copyright (C) 2003 All rights reserved.</font></div>\r\n"
                        "<hr size=\"1\" noshade>\r\n"),
@@ -49,17 +51,16 @@ QString japanesePage(qsizetype targetBytes)
     return page + QStringLiteral("</body>\r\n</html>\r\n");
 }
 
-struct Sample
-{
+struct Sample {
     QString text;
     QByteArray bytes;
 };
 
-const Sample &sample(qsizetype targetBytes)
+const Sample& sample(qsizetype targetBytes)
 {
     static Sample small;
     static Sample large;
-    Sample &s = targetBytes < 1'000'000 ? small : large;
+    Sample& s = targetBytes < 1'000'000 ? small : large;
     if (s.bytes.isEmpty()) {
         s.text = japanesePage(targetBytes);
         s.bytes = ShiftJis::encode(s.text);
@@ -69,23 +70,23 @@ const Sample &sample(qsizetype targetBytes)
     return s;
 }
 
-void setCounters(benchmark::State &state, const Sample &s)
+void setCounters(benchmark::State& state, const Sample& s)
 {
     state.SetBytesProcessed(state.iterations() * s.bytes.size());
     state.counters["page_bytes"] = double(s.bytes.size());
 }
 
-void BM_QuorlexDecode(benchmark::State &state)
+void BM_QuorlexDecode(benchmark::State& state)
 {
-    const Sample &s = sample(state.range(0));
+    const Sample& s = sample(state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(ShiftJis::decode(s.bytes));
     setCounters(state, s);
 }
 
-void BM_QuorlexEncode(benchmark::State &state)
+void BM_QuorlexEncode(benchmark::State& state)
 {
-    const Sample &s = sample(state.range(0));
+    const Sample& s = sample(state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(ShiftJis::encode(s.text));
     setCounters(state, s);
@@ -94,16 +95,16 @@ void BM_QuorlexEncode(benchmark::State &state)
 #ifdef QUORLEX_BENCH_ICONV
 
 // iconv into a buffer of the size the result needs, as a codec returning QString would.
-void BM_IconvDecode(benchmark::State &state)
+void BM_IconvDecode(benchmark::State& state)
 {
-    const Sample &s = sample(state.range(0));
+    const Sample& s = sample(state.range(0));
     iconv_t cd = iconv_open("UTF-16LE", "CP932");
     for (auto _ : state) {
         QString text(s.bytes.size(), Qt::Uninitialized);
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        char *in = const_cast<char *>(s.bytes.constData());
+        char* in = const_cast<char*>(s.bytes.constData());
         size_t inLeft = size_t(s.bytes.size());
-        char *out = reinterpret_cast<char *>(text.data());
+        char* out = reinterpret_cast<char*>(text.data());
         size_t outLeft = size_t(text.size()) * 2;
         if (iconv(cd, &in, &inLeft, &out, &outLeft) == size_t(-1))
             state.SkipWithError("iconv failed");
@@ -114,16 +115,16 @@ void BM_IconvDecode(benchmark::State &state)
     setCounters(state, s);
 }
 
-void BM_IconvEncode(benchmark::State &state)
+void BM_IconvEncode(benchmark::State& state)
 {
-    const Sample &s = sample(state.range(0));
+    const Sample& s = sample(state.range(0));
     iconv_t cd = iconv_open("CP932", "UTF-16LE");
     for (auto _ : state) {
         QByteArray bytes(s.text.size() * 2, Qt::Uninitialized);
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        char *in = const_cast<char *>(reinterpret_cast<const char *>(s.text.utf16()));
+        char* in = const_cast<char*>(reinterpret_cast<const char*>(s.text.utf16()));
         size_t inLeft = size_t(s.text.size()) * 2;
-        char *out = bytes.data();
+        char* out = bytes.data();
         size_t outLeft = size_t(bytes.size());
         if (iconv(cd, &in, &inLeft, &out, &outLeft) == size_t(-1))
             state.SkipWithError("iconv failed");

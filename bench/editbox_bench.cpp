@@ -17,7 +17,8 @@ namespace {
 
 QString bigPage(qsizetype targetChars)
 {
-    const QString line = QStringLiteral("<P>日本語のテキストと English text, <B>太字</B> &amp; <A HREF=\"x.html\">link</A></P>");
+    const QString line = QStringLiteral(
+        "<P>日本語のテキストと English text, <B>太字</B> &amp; <A HREF=\"x.html\">link</A></P>");
     QString page;
     page.reserve(targetChars + 200);
     int n = 0;
@@ -40,7 +41,7 @@ Page& page()
         Page made;
         made.edit = std::make_unique<SourceEdit>();
         made.box = std::make_unique<SourceEditBox>(*made.edit);
-        made.box->setText(bigPage(qsizetype(50) * 1000 * 1000));  // ~50 MB as a Shift_JIS file
+        made.box->setText(bigPage(qsizetype(50) * 1000 * 1000)); // ~50 MB as a Shift_JIS file
         made.length = made.box->length();
         return made;
     }();

@@ -1,8 +1,8 @@
 #include "app/EditorForm.h"
 
+#include "app/EditorFormLogic.h"
 #include "app/MainMenu.h"
 #include "app/ToolbarIcons.h"
-#include "app/EditorFormLogic.h"
 #include "files/DocumentFiles.h"
 #include "host/ProductInfo.h"
 #include "host/QtHost.h"
@@ -13,9 +13,9 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
 #include <QFontDatabase>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -26,7 +26,8 @@
 namespace quorlex {
 
 EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
-    : QMainWindow(parent), m_edit(new SourceEdit(this))
+    : QMainWindow(parent)
+    , m_edit(new SourceEdit(this))
 {
     setObjectName(QStringLiteral("EditorForm"));
     setWindowTitle(productTitle());
@@ -39,7 +40,7 @@ EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
     m_logic = std::make_unique<EditorFormLogic>(*m_host, commandLine);
     m_edit->setKeyPressHandler([this](int code) { m_logic->Text1_KeyPress(code); });
     connect(m_edit, &SourceEdit::filesDropped, this,
-            [this](const QStringList& paths) { m_logic->files().Text1_OLEDragDrop(paths); });
+        [this](const QStringList& paths) { m_logic->files().Text1_OLEDragDrop(paths); });
     for (auto it = m_logic->arrayCommands().begin(); it != m_logic->arrayCommands().end(); ++it)
         m_host->setMenuArrayHandler(it.key(), it.value());
 
@@ -51,11 +52,17 @@ EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
     m_edit->setFocus();
 }
 
-Editor& EditorForm::editor() { return m_logic->editor(); }
+Editor& EditorForm::editor()
+{
+    return m_logic->editor();
+}
 
 EditorForm::~EditorForm() = default;
 
-bool EditorForm::runCommand(const QString& name) { return m_logic->run(name); }
+bool EditorForm::runCommand(const QString& name)
+{
+    return m_logic->run(name);
+}
 
 void EditorForm::buildMenus()
 {
@@ -100,28 +107,28 @@ void EditorForm::buildMenus()
 namespace {
 
 const ToolButton fileBarButtons[] = {
-    {u"new", u"新規作成", u"F_New", u"", QStyle::SP_FileIcon},
-    {u"open", u"開く", u"F_Open", u"", QStyle::SP_DialogOpenButton},
-    {u"save", u"保存", u"F_Save", u"", QStyle::SP_DialogSaveButton},
-    {u"print", u"印刷", u"F_PrintHTML", u"印"},
-    {u"find", u"検索", u"E_Find", u"検"},
-    {u"color", u"色", u"T_SelectColor", u"色"},
+    { u"new", u"新規作成", u"F_New", u"", QStyle::SP_FileIcon },
+    { u"open", u"開く", u"F_Open", u"", QStyle::SP_DialogOpenButton },
+    { u"save", u"保存", u"F_Save", u"", QStyle::SP_DialogSaveButton },
+    { u"print", u"印刷", u"F_PrintHTML", u"印" },
+    { u"find", u"検索", u"E_Find", u"検" },
+    { u"color", u"色", u"T_SelectColor", u"色" },
 };
 
 const ToolButton tagBarButtons[] = {
-    {u"HSize", u"見出しタグ<Hn>", u"I_S_Hx", u"H"},
-    {u"Picture", u"画像の挿入<img>", u"I_img", u"img"},
-    {u"Table", u"表の作成<table>", u"I_Table", u"表"},
-    {u"Frame", u"フレームの挿入<Frame>", u"I_Frame", u"枠"},
-    {u"Avi", u"動画の挿入<img>", u"I_video", u"動"},
-    {u"Music", u"BGMの指定<bgsound>", u"I_midi", u"♪"},
-    {u"Link", u"リンクの指定<a>", u"I_L_Insert", u"a"},
+    { u"HSize", u"見出しタグ<Hn>", u"I_S_Hx", u"H" },
+    { u"Picture", u"画像の挿入<img>", u"I_img", u"img" },
+    { u"Table", u"表の作成<table>", u"I_Table", u"表" },
+    { u"Frame", u"フレームの挿入<Frame>", u"I_Frame", u"枠" },
+    { u"Avi", u"動画の挿入<img>", u"I_video", u"動" },
+    { u"Music", u"BGMの指定<bgsound>", u"I_midi", u"♪" },
+    { u"Link", u"リンクの指定<a>", u"I_L_Insert", u"a" },
 };
 
 } // namespace
 
 QToolBar* EditorForm::addButtonBar(const QString& name, const QString& title, Qt::ToolBarArea area,
-                                   std::span<const ToolButton> buttons, const QColor& colour)
+    std::span<const ToolButton> buttons, const QColor& colour)
 {
     auto* bar = new QToolBar(title, this);
     bar->setObjectName(name);
@@ -130,7 +137,8 @@ QToolBar* EditorForm::addButtonBar(const QString& name, const QString& title, Qt
     addToolBar(area, bar);
     for (const ToolButton& b : buttons) {
         const QString label = QString::fromUtf16(b.label);
-        const QIcon icon = b.themeIcon != QStyle::SP_CustomBase ? style()->standardIcon(b.themeIcon) : labelIcon(label, colour);
+        const QIcon icon = b.themeIcon != QStyle::SP_CustomBase ? style()->standardIcon(b.themeIcon)
+                                                                : labelIcon(label, colour);
         const QString tooltip = QString::fromUtf16(b.tooltip);
         const QString command = QString::fromUtf16(b.command);
         QAction* action = bar->addAction(icon, tooltip);
@@ -145,9 +153,9 @@ QToolBar* EditorForm::addButtonBar(const QString& name, const QString& title, Qt
 void EditorForm::buildToolbars()
 {
     m_fileBar = addButtonBar(QStringLiteral("Toolbar1"), QStringLiteral("ファイルバー"), Qt::TopToolBarArea,
-                             fileBarButtons, QColor(0x3a, 0x6e, 0xa5));
+        fileBarButtons, QColor(0x3a, 0x6e, 0xa5));
     m_tagBar = addButtonBar(QStringLiteral("Toolbar2"), QStringLiteral("タグバー"), Qt::LeftToolBarArea,
-                            tagBarButtons, QColor(0x2e, 0x7d, 0x5b));
+        tagBarButtons, QColor(0x2e, 0x7d, 0x5b));
 }
 
 void EditorForm::applyCommandAvailability()

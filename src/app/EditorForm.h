@@ -55,7 +55,7 @@ private:
     void buildMenus();
     void buildToolbars();
     QToolBar* addButtonBar(const QString& name, const QString& title, Qt::ToolBarArea area,
-                           std::span<const ToolButton> buttons, const QColor& colour);
+        std::span<const ToolButton> buttons, const QColor& colour);
     void applyCommandAvailability();
 
     SourceEdit* m_edit;

@@ -10,9 +10,9 @@
 #include "host/Host.h"
 #include "settings/IniFile.h"
 #include "settings/LoadSetting.h"
+#include "taglists/TagListMenus.h"
 #include "tags/TextMarkupCommands.h"
 #include "tags/TextMarkupMenu.h"
-#include "taglists/TagListMenus.h"
 
 namespace quorlex {
 
@@ -36,7 +36,9 @@ std::optional<bool> readIniBoolean(const QString& value)
 }
 
 EditorFormLogic::EditorFormLogic(Host& host, QString commandLine)
-    : m_host(host), m_commandLine(std::move(commandLine)), m_editor(std::make_unique<Editor>(host))
+    : m_host(host)
+    , m_commandLine(std::move(commandLine))
+    , m_editor(std::make_unique<Editor>(host))
 {
     // The shared objects exist from the start, so every command can reach them.
     m_documentDialog = std::make_unique<FileDlg>(host);
@@ -69,8 +71,10 @@ void EditorFormLogic::registerCommands()
     m_commands.insert(QStringLiteral("T_T_Add"), [this] { m_tagLists->T_T_Add_Click(); });
     m_commands.insert(FileBarItem, [this] { T_W_Filebar_Click(); });
     m_commands.insert(TagBarItem, [this] { T_W_TagBar_Click(); });
-    m_arrayCommands.insert(QStringLiteral("T_C_Item"), [this](int i) { m_tagLists->T_C_Item_Click(qint16(i)); });
-    m_arrayCommands.insert(QStringLiteral("T_T_Item"), [this](int i) { m_tagLists->T_T_Item_Click(qint16(i)); });
+    m_arrayCommands.insert(
+        QStringLiteral("T_C_Item"), [this](int i) { m_tagLists->T_C_Item_Click(qint16(i)); });
+    m_arrayCommands.insert(
+        QStringLiteral("T_T_Item"), [this](int i) { m_tagLists->T_T_Item_Click(qint16(i)); });
     for (const QString& array : m_arrayCommands.keys()) {
         const auto command = m_arrayCommands.value(array);
         m_commands.insert(array + QStringLiteral("_0"), [command] { command(0); });
@@ -92,8 +96,10 @@ void EditorFormLogic::Form_Load()
     if (!m_commandLine.isEmpty())
         m_files->LoadDocument(m_commandLine);
 
-    const auto fileBar = readIniBoolean(m_ini->GetIni(QStringLiteral("Main"), QStringLiteral("FileBar"), QStringLiteral("1")));
-    const auto tagBar = readIniBoolean(m_ini->GetIni(QStringLiteral("Main"), QStringLiteral("TagBar"), QStringLiteral("1")));
+    const auto fileBar = readIniBoolean(
+        m_ini->GetIni(QStringLiteral("Main"), QStringLiteral("FileBar"), QStringLiteral("1")));
+    const auto tagBar = readIniBoolean(
+        m_ini->GetIni(QStringLiteral("Main"), QStringLiteral("TagBar"), QStringLiteral("1")));
     m_host.setMenuChecked(FileBarItem, fileBar.value_or(false));
     m_host.setMenuChecked(TagBarItem, tagBar.value_or(false));
     m_host.setToolbarVisible(FileBar, m_host.isMenuChecked(FileBarItem));
@@ -115,9 +121,15 @@ bool EditorFormLogic::Form_QueryUnload()
     return false;
 }
 
-void EditorFormLogic::F_End_Click() { m_host.closeMainWindow(); }
+void EditorFormLogic::F_End_Click()
+{
+    m_host.closeMainWindow();
+}
 
-void EditorFormLogic::Text1_KeyPress(int keyAscii) { quorlex::Text1_KeyPress(*m_editor, keyAscii); }
+void EditorFormLogic::Text1_KeyPress(int keyAscii)
+{
+    quorlex::Text1_KeyPress(*m_editor, keyAscii);
+}
 
 void EditorFormLogic::toggleBar(const QString& item, const QString& bar)
 {
@@ -126,8 +138,14 @@ void EditorFormLogic::toggleBar(const QString& item, const QString& bar)
     m_host.setToolbarVisible(bar, show);
 }
 
-void EditorFormLogic::T_W_Filebar_Click() { toggleBar(FileBarItem, FileBar); }
+void EditorFormLogic::T_W_Filebar_Click()
+{
+    toggleBar(FileBarItem, FileBar);
+}
 
-void EditorFormLogic::T_W_TagBar_Click() { toggleBar(TagBarItem, TagBar); }
+void EditorFormLogic::T_W_TagBar_Click()
+{
+    toggleBar(TagBarItem, TagBar);
+}
 
 } // namespace quorlex

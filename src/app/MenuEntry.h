@@ -8,10 +8,10 @@ namespace quorlex {
 struct MenuEntry {
     enum Kind { Menu, Item, Separator, CheckItem };
     Kind kind;
-    QStringView name;      // control name; array elements are array + "_" + index
-    QStringView parent;    // the menu that holds it; empty for the menu bar
-    QStringView caption;   // as stored, "&" marking access keys
-    QStringView shortcut;  // QKeySequence portable text, empty for none
+    QStringView name; // control name; array elements are array + "_" + index
+    QStringView parent; // the menu that holds it; empty for the menu bar
+    QStringView caption; // as stored, "&" marking access keys
+    QStringView shortcut; // QKeySequence portable text, empty for none
 };
 
 } // namespace quorlex

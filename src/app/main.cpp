@@ -14,8 +14,8 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("quorlex"));
     // The program speaks Japanese, so Qt's own dialogs do too.
     QTranslator qtTranslations;
-    if (qtTranslations.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTranslations.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslations);
     // Everything after the program name is one page path.
     const QString commandLine = QApplication::arguments().mid(1).join(u' ');

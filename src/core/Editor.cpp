@@ -1,20 +1,23 @@
 #include "core/Editor.h"
 
-#include "host/ProductInfo.h"
 #include "core/TagCase.h"
 #include "host/Host.h"
+#include "host/ProductInfo.h"
 
 namespace quorlex {
 
-Editor::Editor(Host& host) : m_host(host), m_document(host) {}
+Editor::Editor(Host& host)
+    : m_host(host)
+    , m_document(host)
+{
+}
 
 void Editor::AddTag(const QString& tag, bool noConvert)
 {
     m_host.editBox().setSelText(convertForInsertion(tag, noConvert, m_settings.UpperCaseTags));
 }
 
-void Editor::WrapTag(const QString& open, const QString& close, const QString& prompt,
-                     const QString& title)
+void Editor::WrapTag(const QString& open, const QString& close, const QString& prompt, const QString& title)
 {
     const QString o = m_settings.UpperCaseTags ? open : simpleLower(open);
     const QString c = m_settings.UpperCaseTags ? close : simpleLower(close);
@@ -27,7 +30,10 @@ void Editor::WrapTag(const QString& open, const QString& close, const QString& p
     AddTag(o + answer + c + CRLF, false);
 }
 
-QString Editor::CaseTag(const QString& s) const { return quorlex::CaseTag(s, m_settings.UpperCaseTags); }
+QString Editor::CaseTag(const QString& s) const
+{
+    return quorlex::CaseTag(s, m_settings.UpperCaseTags);
+}
 
 void Editor::TextRefrash()
 {

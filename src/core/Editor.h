@@ -25,8 +25,7 @@ public:
     // unless noConvert; the caret ends after it with nothing selected.
     void AddTag(const QString& tag, bool noConvert = false);
     // Wraps the selection in open and close, or asks for the text to wrap.
-    void WrapTag(const QString& open, const QString& close, const QString& prompt,
-                 const QString& title);
+    void WrapTag(const QString& open, const QString& close, const QString& prompt, const QString& title);
     QString CaseTag(const QString& s) const;
     // Refreshes the enabled state of E_Undo from the box and marks the page modified.
     void TextRefrash();

@@ -4,8 +4,14 @@
 
 namespace quorlex {
 
-QString EditorDocument::caption() const { return m_host.windowCaption(); }
+QString EditorDocument::caption() const
+{
+    return m_host.windowCaption();
+}
 
-void EditorDocument::setCaption(const QString& caption) { m_host.setWindowCaption(caption); }
+void EditorDocument::setCaption(const QString& caption)
+{
+    m_host.setWindowCaption(caption);
+}
 
 } // namespace quorlex

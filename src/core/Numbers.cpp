@@ -38,7 +38,10 @@ QString toNarrow(QStringView s)
 
 namespace {
 
-bool isSkippedBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+bool isSkippedBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
 
 // Collects the characters of the leading numeric prefix, blanks skipped, and parses
 // them with the C library so that very long digit strings still give the right value.

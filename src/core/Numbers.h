@@ -27,8 +27,7 @@ std::optional<double> ToNumber(QStringView s);
 double roundHalfEven(double value);
 
 // value rounded half to even when it fits the integer type T, otherwise nullopt.
-template <typename T>
-std::optional<T> toWholeNumber(double value);
+template <typename T> std::optional<T> toWholeNumber(double value);
 
 } // namespace quorlex
 

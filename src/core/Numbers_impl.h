@@ -5,8 +5,7 @@
 
 namespace quorlex {
 
-template <typename T>
-std::optional<T> toWholeNumber(double value)
+template <typename T> std::optional<T> toWholeNumber(double value)
 {
     if (!std::isfinite(value))
         return std::nullopt;

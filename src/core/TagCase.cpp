@@ -6,8 +6,7 @@ namespace {
 
 // Simple (one to one) case mapping per code point, so a text never changes length:
 // QString::toLower/toUpper would apply full mappings such as ß -> SS.
-template <typename Map>
-QString mapCodePoints(const QString& s, Map map)
+template <typename Map> QString mapCodePoints(const QString& s, Map map)
 {
     QString result = s;
     qsizetype i = 0;

@@ -6,7 +6,10 @@
 
 namespace quorlex {
 
-FileDlg::FileDlg(Host& host) : m_host(host) {}
+FileDlg::FileDlg(Host& host)
+    : m_host(host)
+{
+}
 
 QString FileDlg::ShowOpen(QString& strFilter, QString& strDefDir)
 {
@@ -55,7 +58,8 @@ QString FileDlg::show(FileDialogRequest::Kind kind, qint32 flags, QString& strFi
 QString FileDlg::ShowDir(QString& strDefDir, int /*flag*/)
 {
     Cancel = false;
-    const QString folder = CutAtNull(m_host.showFolderDialog(QStringLiteral("フォルダを選択してください。"), strDefDir));
+    const QString folder
+        = CutAtNull(m_host.showFolderDialog(QStringLiteral("フォルダを選択してください。"), strDefDir));
     if (folder.isEmpty()) {
         Cancel = true;
         return QString();

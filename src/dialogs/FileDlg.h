@@ -11,12 +11,12 @@ class Host;
 
 // Option bits of the open and save dialogs, as the commands write them in Flags.
 namespace FileDlgFlags {
-inline constexpr qint32 OverwritePrompt = 0x2;   // ask before overwriting an existing file
-inline constexpr qint32 HideReadOnly = 0x4;      // no read-only check box
-inline constexpr qint32 NoValidate = 0x100;      // accept any typed text, an address say
+inline constexpr qint32 OverwritePrompt = 0x2; // ask before overwriting an existing file
+inline constexpr qint32 HideReadOnly = 0x4; // no read-only check box
+inline constexpr qint32 NoValidate = 0x100; // accept any typed text, an address say
 inline constexpr qint32 PathMustExist = 0x800;
 inline constexpr qint32 FileMustExist = 0x1000;
-inline constexpr qint32 Explorer = 0x80000;      // explorer-style dialog
+inline constexpr qint32 Explorer = 0x80000; // explorer-style dialog
 } // namespace FileDlgFlags
 
 // The program's own file and folder dialog object. Its properties keep their values from
@@ -30,10 +30,10 @@ public:
 
     explicit FileDlg(Host& host);
 
-    bool Cancel = false;     // the last dialog was closed without a choice
-    QString Filename;        // proposed name before showing, chosen full path after a choice
-    qint32 Flags = 0;        // FileDlgFlags bits
-    QString Filter;          // filter used when a call passes an empty one
+    bool Cancel = false; // the last dialog was closed without a choice
+    QString Filename; // proposed name before showing, chosen full path after a choice
+    qint32 Flags = 0; // FileDlgFlags bits
+    QString Filter; // filter used when a call passes an empty one
     QString Title;
 
     // The open dialog; the chosen full path, or empty when cancelled. An empty strFilter

@@ -11,7 +11,7 @@ QList<FileFilter> parseFilterList(const QString& filter)
         const QString& patterns = parts.at(i + 1);
         if (description.isEmpty() || patterns.isEmpty())
             break;
-        filters.append({description, patterns});
+        filters.append({ description, patterns });
     }
     return filters;
 }

@@ -1,12 +1,12 @@
 #include "files/DocumentFiles.h"
 
+#include "core/Editor.h"
+#include "dialogs/FileDlg.h"
+#include "dialogs/PathHelpers.h"
 #include "files/FileErrorText.h"
 #include "files/SaveErrorMessage.h"
 #include "files/ShiftJisCodec.h"
 #include "files/UnmappableQuestion.h"
-#include "core/Editor.h"
-#include "dialogs/FileDlg.h"
-#include "dialogs/PathHelpers.h"
 #include "host/Host.h"
 #include "host/ProductInfo.h"
 
@@ -15,7 +15,7 @@ namespace quorlex {
 namespace {
 
 const QString SavePrompt = QStringLiteral("内容が変更されています。\r\r変更内容を保存しますか？");
-constexpr MsgStyle SavePromptStyle{MsgButtons::YesNoCancel, MsgIcon::Question};
+constexpr MsgStyle SavePromptStyle { MsgButtons::YesNoCancel, MsgIcon::Question };
 
 // A path under which no file stands: such a page starts empty.
 bool namesNoFile(std::error_code error)
@@ -23,17 +23,24 @@ bool namesNoFile(std::error_code error)
     return error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
 }
 
-QString pageCaption(const QString& path) { return FileTitleOf(path) + QStringLiteral(" - ") + productTitle(); }
+QString pageCaption(const QString& path)
+{
+    return FileTitleOf(path) + QStringLiteral(" - ") + productTitle();
+}
 
 } // namespace
 
 DocumentFiles::DocumentFiles(Editor& editor, FileDlg& documentDialog)
-    : m_editor(editor), m_dialog(documentDialog), m_ops(m_systemOps)
+    : m_editor(editor)
+    , m_dialog(documentDialog)
+    , m_ops(m_systemOps)
 {
 }
 
 DocumentFiles::DocumentFiles(Editor& editor, FileDlg& documentDialog, FileOps& ops)
-    : m_editor(editor), m_dialog(documentDialog), m_ops(ops)
+    : m_editor(editor)
+    , m_dialog(documentDialog)
+    , m_ops(ops)
 {
 }
 
@@ -43,9 +50,9 @@ bool DocumentFiles::LoadDocument(const QString& path)
     const std::error_code error = m_ops.readAll(path, bytes);
     // Loading an unreadable file as an empty page would let the next save overwrite it.
     if (error && !namesNoFile(error)) {
-        m_editor.host().messageBox(QStringLiteral("ファイルを開けませんでした。\r%1\r%2")
-                                       .arg(path, fileErrorDescription(error)),
-                                   {MsgButtons::Ok, MsgIcon::Exclamation});
+        m_editor.host().messageBox(
+            QStringLiteral("ファイルを開けませんでした。\r%1\r%2").arg(path, fileErrorDescription(error)),
+            { MsgButtons::Ok, MsgIcon::Exclamation });
         return false;
     }
 
@@ -101,7 +108,10 @@ bool DocumentFiles::F_Save_Click()
     return writePage(document.FilePath);
 }
 
-bool DocumentFiles::savePattern() { return F_SaveAS_Click(); }
+bool DocumentFiles::savePattern()
+{
+    return F_SaveAS_Click();
+}
 
 bool DocumentFiles::F_SaveAS_Click()
 {
@@ -128,7 +138,7 @@ bool DocumentFiles::writePage(const QString& path)
     const QByteArray bytes = encodeForSave(text);
     if (const std::error_code error = replaceFile(m_ops, path, bytes)) {
         const SaveErrorMessage message = saveErrorMessage(error);
-        host.messageBox(message.text, {MsgButtons::Ok, message.icon});
+        host.messageBox(message.text, { MsgButtons::Ok, message.icon });
         return false;
     }
     EditorDocument& document = m_editor.document();

@@ -10,8 +10,10 @@ public:
     std::string message(int value) const override
     {
         switch (static_cast<FileErrc>(value)) {
-        case FileErrc::ReadOnlyFile: return "file is read-only";
-        case FileErrc::NotRegularFile: return "not a regular file";
+        case FileErrc::ReadOnlyFile:
+            return "file is read-only";
+        case FileErrc::NotRegularFile:
+            return "not a regular file";
         }
         return "unknown file error";
     }
@@ -25,7 +27,10 @@ const std::error_category& fileCategory()
     return category;
 }
 
-std::error_code make_error_code(FileErrc e) { return {static_cast<int>(e), fileCategory()}; }
+std::error_code make_error_code(FileErrc e)
+{
+    return { static_cast<int>(e), fileCategory() };
+}
 
 std::error_code replaceFile(FileOps& ops, const QString& path, QByteArrayView bytes)
 {

@@ -14,7 +14,7 @@ namespace quorlex {
 // Failures the program detects itself, beside the system's error numbers (generic category).
 enum class FileErrc {
     ReadOnlyFile = 1, // the file to replace is marked read-only (no write permission bit at all)
-    NotRegularFile,   // a device, pipe or socket stands at the path
+    NotRegularFile, // a device, pipe or socket stands at the path
 };
 
 const std::error_category& fileCategory();
@@ -22,8 +22,8 @@ std::error_code make_error_code(FileErrc e);
 
 } // namespace quorlex
 
-template <>
-struct std::is_error_code_enum<quorlex::FileErrc> : std::true_type {};
+template <> struct std::is_error_code_enum<quorlex::FileErrc> : std::true_type {
+};
 
 namespace quorlex {
 
@@ -89,7 +89,7 @@ public:
 private:
     int m_fd = -1;
     QByteArray m_target; // the file to replace, symbolic links resolved, in local encoding
-    QByteArray m_temp;   // the new file beside it
+    QByteArray m_temp; // the new file beside it
 };
 #else
 using SystemFileOps = PortableFileOps;

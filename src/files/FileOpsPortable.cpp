@@ -14,12 +14,16 @@ namespace {
 std::error_code errorOf(const QFileDevice& file, std::errc fallback)
 {
     switch (file.error()) {
-    case QFileDevice::PermissionsError: return std::make_error_code(std::errc::permission_denied);
-    case QFileDevice::ResourceError: return std::make_error_code(std::errc::no_space_on_device);
+    case QFileDevice::PermissionsError:
+        return std::make_error_code(std::errc::permission_denied);
+    case QFileDevice::ResourceError:
+        return std::make_error_code(std::errc::no_space_on_device);
     case QFileDevice::OpenError:
-        return std::make_error_code(QFileInfo::exists(file.fileName()) ? std::errc::permission_denied
-                                                                        : std::errc::no_such_file_or_directory);
-    default: return std::make_error_code(fallback);
+        return std::make_error_code(QFileInfo::exists(file.fileName())
+                ? std::errc::permission_denied
+                : std::errc::no_such_file_or_directory);
+    default:
+        return std::make_error_code(fallback);
     }
 }
 
@@ -34,7 +38,10 @@ QString resolvedTarget(const QString& path)
 
 PortableFileOps::PortableFileOps() = default;
 
-PortableFileOps::~PortableFileOps() { discard(); }
+PortableFileOps::~PortableFileOps()
+{
+    discard();
+}
 
 std::error_code PortableFileOps::readAll(const QString& path, QByteArray& bytes)
 {

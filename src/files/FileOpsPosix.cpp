@@ -13,7 +13,10 @@ namespace quorlex {
 
 namespace {
 
-std::error_code lastError() { return {errno, std::generic_category()}; }
+std::error_code lastError()
+{
+    return { errno, std::generic_category() };
+}
 
 // The file that writing to path really changes: symbolic links are followed, so that a link
 // keeps pointing at the page instead of being replaced by a copy.
@@ -36,7 +39,10 @@ QByteArray folderOf(const QByteArray& path)
 
 } // namespace
 
-SystemFileOps::~SystemFileOps() { discard(); }
+SystemFileOps::~SystemFileOps()
+{
+    discard();
+}
 
 std::error_code SystemFileOps::readAll(const QString& path, QByteArray& bytes)
 {
@@ -45,7 +51,7 @@ std::error_code SystemFileOps::readAll(const QString& path, QByteArray& bytes)
     if (fd < 0)
         return lastError();
     std::error_code result;
-    struct stat st {};
+    struct stat st { };
     if (::fstat(fd, &st) != 0)
         result = lastError();
     else if (S_ISDIR(st.st_mode))
@@ -79,7 +85,7 @@ std::error_code SystemFileOps::create(const QString& target)
     discard();
     m_target = QFile::encodeName(resolvedTarget(target));
 
-    struct stat old {};
+    struct stat old { };
     const bool exists = ::stat(m_target.constData(), &old) == 0;
     if (!exists && errno != ENOENT)
         return lastError();

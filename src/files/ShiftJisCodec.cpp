@@ -30,8 +30,7 @@ constexpr bool isHalfWidthKatakana(unsigned char b)
 
 // The bytes of every BMP character: 0 for none, below 0x100 one byte, otherwise a lead/trail pair.
 // ASCII is handled before the table is consulted.
-struct EncodeTable
-{
+struct EncodeTable {
     uint16_t code[0x10000] = {};
 };
 
@@ -42,7 +41,7 @@ std::unique_ptr<const EncodeTable> buildEncodeTable()
         table->code[0xFF61 + (b - 0xA1)] = uint16_t(b);
     for (unsigned b = 0x80; b <= 0xFF; ++b)
         table->code[reservedFor(uchar(b))] = uint16_t(b);
-    const uint16_t *nonPreferredEnd = NonPreferredPairs + NonPreferredPairCount;
+    const uint16_t* nonPreferredEnd = NonPreferredPairs + NonPreferredPairCount;
     for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
         if (!isLead(uchar(lead)))
             continue;
@@ -56,7 +55,7 @@ std::unique_ptr<const EncodeTable> buildEncodeTable()
     return table;
 }
 
-const uint16_t *encodeTable()
+const uint16_t* encodeTable()
 {
     static const std::unique_ptr<const EncodeTable> table = buildEncodeTable();
     return table->code;
@@ -64,15 +63,15 @@ const uint16_t *encodeTable()
 
 // Markup is mostly ASCII, so both directions copy ASCII runs sixteen at a time. Each returns the
 // length of the ASCII prefix of in[0..n) and may write up to n units past out, not only the prefix.
-qsizetype widenAscii(const unsigned char *in, qsizetype n, char16_t *out)
+qsizetype widenAscii(const unsigned char* in, qsizetype n, char16_t* out)
 {
     qsizetype i = 0;
 #ifdef QUORLEX_SHIFTJIS_SSE2
     const __m128i zero = _mm_setzero_si128();
     for (; i + 16 <= n; i += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i), _mm_unpacklo_epi8(v, zero));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i + 8), _mm_unpackhi_epi8(v, zero));
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(v, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), _mm_unpackhi_epi8(v, zero));
         if (const int nonAscii = _mm_movemask_epi8(v))
             return i + std::countr_zero(unsigned(nonAscii));
     }
@@ -82,16 +81,16 @@ qsizetype widenAscii(const unsigned char *in, qsizetype n, char16_t *out)
     return i;
 }
 
-qsizetype narrowAscii(const char16_t *in, qsizetype n, char *out)
+qsizetype narrowAscii(const char16_t* in, qsizetype n, char* out)
 {
     qsizetype i = 0;
 #ifdef QUORLEX_SHIFTJIS_SSE2
     // Adding 0x7F80 with saturation sets the top bit of exactly the units from 0x80 up.
     const __m128i bias = _mm_set1_epi16(0x7F80);
     for (; i + 16 <= n; i += 16) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i + 8));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i), _mm_packus_epi16(a, b));
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i + 8));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(a, b));
         const __m128i high = _mm_packs_epi16(_mm_adds_epu16(a, bias), _mm_adds_epu16(b, bias));
         if (const int nonAscii = _mm_movemask_epi8(high))
             return i + std::countr_zero(unsigned(nonAscii));
@@ -112,8 +111,7 @@ char32_t codePointAt(QStringView text, qsizetype i)
 }
 
 // Appends bytes to a QByteArray through a raw pointer, growing it on demand.
-class ByteWriter
-{
+class ByteWriter {
 public:
     explicit ByteWriter(qsizetype expected)
         : m_bytes(expected, Qt::Uninitialized)
@@ -123,7 +121,7 @@ public:
     }
 
     // Makes room for at least n more bytes and returns where they go.
-    char *room(qsizetype n)
+    char* room(qsizetype n)
     {
         if (m_end - m_pos < n) {
             const qsizetype used = m_pos - m_bytes.data();
@@ -144,21 +142,21 @@ public:
 
 private:
     QByteArray m_bytes;
-    char *m_pos;
-    char *m_end;
+    char* m_pos;
+    char* m_end;
 };
 
-void writeReference(ByteWriter &out, char32_t codePoint)
+void writeReference(ByteWriter& out, char32_t codePoint)
 {
     // "&#1114111;" is the longest reference.
-    char *const start = out.room(10);
+    char* const start = out.room(10);
     char digits[8];
     int count = 0;
     do {
         digits[count++] = char('0' + codePoint % 10);
         codePoint /= 10;
     } while (codePoint != 0);
-    char *p = start;
+    char* p = start;
     *p++ = '&';
     *p++ = '#';
     while (count > 0)
@@ -171,12 +169,12 @@ void writeReference(ByteWriter &out, char32_t codePoint)
 
 QString decode(QByteArrayView bytes)
 {
-    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     const qsizetype size = bytes.size();
     // Every byte gives at most one UTF-16 code unit.
     QString text(size, Qt::Uninitialized);
-    char16_t *const begin = reinterpret_cast<char16_t *>(text.data());
-    char16_t *out = begin;
+    char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
+    char16_t* out = begin;
     qsizetype i = 0;
     while (i < size) {
         const qsizetype ascii = widenAscii(in + i, size - i, out);
@@ -216,8 +214,8 @@ QString decode(QByteArrayView bytes)
 
 QByteArray encode(QStringView text)
 {
-    const uint16_t *table = encodeTable();
-    const char16_t *in = text.utf16();
+    const uint16_t* table = encodeTable();
+    const char16_t* in = text.utf16();
     const qsizetype size = text.size();
     // Japanese text needs two bytes a character; markup needs one.
     ByteWriter out(size + size / 4 + 16);
@@ -229,7 +227,7 @@ QByteArray encode(QStringView text)
         while (i < size && in[i] >= 0x80) {
             const char16_t c = in[i];
             const uint16_t code = table[c];
-            char *p = out.room(2);
+            char* p = out.room(2);
             if (code >= 0x100) {
                 p[0] = char(code >> 8);
                 p[1] = char(code & 0xFF);
@@ -251,14 +249,14 @@ QByteArray encode(QStringView text)
 
 QList<Unmappable> unmappable(QStringView text, qsizetype limit)
 {
-    const uint16_t *table = encodeTable();
+    const uint16_t* table = encodeTable();
     QList<Unmappable> found;
     for (qsizetype i = 0; i < text.size() && found.size() < limit; ++i) {
         const char16_t c = text[i].unicode();
         if (c < 0x80 || table[c] != 0)
             continue;
         const char32_t codePoint = codePointAt(text, i);
-        found.append({i, codePoint});
+        found.append({ i, codePoint });
         if (QChar::requiresSurrogates(codePoint))
             ++i;
     }

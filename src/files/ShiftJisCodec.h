@@ -38,8 +38,7 @@ QString decode(QByteArrayView bytes);
 QByteArray encode(QStringView text);
 
 // A character of text that has no code page 932 form (and would be written as a reference).
-struct Unmappable
-{
+struct Unmappable {
     qsizetype offset; // in UTF-16 code units
     char32_t codePoint;
 };

@@ -22,7 +22,10 @@ struct Position {
 // CR and a LF each end a line, as the editing box keeps them.
 class PositionCounter {
 public:
-    explicit PositionCounter(QStringView text) : m_text(text) {}
+    explicit PositionCounter(QStringView text)
+        : m_text(text)
+    {
+    }
 
     Position at(qsizetype offset)
     {
@@ -57,10 +60,11 @@ QString describe(char32_t codePoint, Position position)
 {
     const QString code = QStringLiteral("U+%1").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper();
     const bool visible = QChar::isPrint(codePoint) && !QChar::isSurrogate(codePoint);
-    const QString shown = visible ? QStringLiteral("「%1」").arg(QString::fromUcs4(&codePoint, 1)) : QString();
+    const QString shown
+        = visible ? QStringLiteral("「%1」").arg(QString::fromUcs4(&codePoint, 1)) : QString();
     return QStringLiteral("・%1%2 → &#%3;（%4 行 %5 列）")
         .arg(shown, code, QString::number(uint(codePoint)), QString::number(position.line),
-             QString::number(position.column));
+            QString::number(position.column));
 }
 
 } // namespace
@@ -71,7 +75,7 @@ bool confirmCharacterReferences(Host& host, QStringView text)
     if (found.isEmpty())
         return true;
 
-    QStringList lines{QStringLiteral("次の文字はシフトJISで書き表せません。")};
+    QStringList lines { QStringLiteral("次の文字はシフトJISで書き表せません。") };
     PositionCounter counter(text);
     for (qsizetype i = 0; i < found.size() && i < Listed; ++i)
         lines.append(describe(found[i].codePoint, counter.at(found[i].offset)));
@@ -81,7 +85,7 @@ bool confirmCharacterReferences(Host& host, QStringView text)
     lines.append(QStringLiteral("これらの文字を数値文字参照（&#番号;）にして保存しますか？"));
     lines.append(QStringLiteral("「いいえ」を選ぶと保存しません。"));
 
-    return host.messageBox(lines.join(u'\r'), {MsgButtons::YesNo, MsgIcon::Question}) == MsgAnswer::Yes;
+    return host.messageBox(lines.join(u'\r'), { MsgButtons::YesNo, MsgIcon::Question }) == MsgAnswer::Yes;
 }
 
 } // namespace quorlex

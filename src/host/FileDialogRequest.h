@@ -19,13 +19,13 @@ struct FileDialogRequest {
     Kind kind = Kind::Open;
     QString title;
     QList<FileFilter> filters;
-    int selectedFilter = 0;      // index into filters
+    int selectedFilter = 0; // index into filters
     QString initialDirectory;
-    QString fileName;            // proposed name
+    QString fileName; // proposed name
     bool promptOverwrite = false;
     bool fileMustExist = false;
     bool pathMustExist = false;
-    bool acceptAnyText = false;  // a typed text (an address, say) comes back as typed
+    bool acceptAnyText = false; // a typed text (an address, say) comes back as typed
 };
 
 // The dialog's answer: accepted is false when it was closed without a choice.

@@ -17,8 +17,9 @@ public:
     virtual EditBox& editBox() = 0;
 
     // Modal input box; returns the typed text, or empty text when cancelled.
-    virtual QString inputBox(const QString& prompt, const QString& title,
-                             const QString& defaultText = QString()) = 0;
+    virtual QString inputBox(
+        const QString& prompt, const QString& title, const QString& defaultText = QString())
+        = 0;
     // Modal message box; returns the button that closed it. An empty title shows the product
     // title. A CR inside the text breaks the line.
     virtual MsgAnswer messageBox(const QString& text, MsgStyle style, const QString& title = QString()) = 0;

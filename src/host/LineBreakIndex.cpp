@@ -12,7 +12,9 @@ constexpr int BreakProperty = QTextFormat::UserProperty + 1;
 }
 
 LineBreakIndex::LineBreakIndex(QTextDocument* document, QObject* parent)
-    : QObject(parent), m_document(document), m_blockCount(document->blockCount())
+    : QObject(parent)
+    , m_document(document)
+    , m_blockCount(document->blockCount())
 {
     m_kinds.assign(std::size_t(m_blockCount), LineBreak::CrLf);
     connect(document, &QTextDocument::contentsChange, this, &LineBreakIndex::onContentsChange);
@@ -130,8 +132,8 @@ void LineBreakIndex::keepBreakAt(QTextCursor& cursor) const
 
 qsizetype LineBreakIndex::crLfBreaksUpTo(int blockNumber) const
 {
-    const auto listed = qsizetype(std::upper_bound(m_exceptions.begin(), m_exceptions.end(), blockNumber)
-                                  - m_exceptions.begin());
+    const auto listed = qsizetype(
+        std::upper_bound(m_exceptions.begin(), m_exceptions.end(), blockNumber) - m_exceptions.begin());
     return m_dominant == LineBreak::CrLf ? blockNumber - listed : listed;
 }
 

@@ -56,8 +56,8 @@ private:
 
     QTextDocument* m_document;
     LineBreak m_dominant = LineBreak::CrLf;
-    std::vector<LineBreak> m_kinds;  // by block number; entry 0 is unused
-    std::vector<int> m_exceptions;   // sorted block numbers
+    std::vector<LineBreak> m_kinds; // by block number; entry 0 is unused
+    std::vector<int> m_exceptions; // sorted block numbers
     int m_blockCount = 1;
     bool m_loading = false;
 };

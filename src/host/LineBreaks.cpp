@@ -35,11 +35,11 @@ SplitText splitLineBreaks(QStringView text)
 
 LineBreak dominantBreak(const std::vector<LineBreak>& breaks)
 {
-    std::array<std::size_t, 3> counts{};
+    std::array<std::size_t, 3> counts {};
     for (LineBreak b : breaks)
         ++counts[std::size_t(b)];
     LineBreak best = LineBreak::CrLf;
-    for (LineBreak k : {LineBreak::Lf, LineBreak::Cr})
+    for (LineBreak k : { LineBreak::Lf, LineBreak::Cr })
         if (counts[std::size_t(k)] > counts[std::size_t(best)])
             best = k;
     return best;

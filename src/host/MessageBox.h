@@ -14,10 +14,7 @@ struct MsgStyle {
     bool systemModal = false;
 
     // The style as one number: buttons + icon (+ 4096 when system-modal).
-    constexpr int toNumber() const
-    {
-        return int(buttons) + int(icon) + (systemModal ? 4096 : 0);
-    }
+    constexpr int toNumber() const { return int(buttons) + int(icon) + (systemModal ? 4096 : 0); }
     bool operator==(const MsgStyle&) const = default;
 };
 

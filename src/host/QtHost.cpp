@@ -26,7 +26,11 @@ QString displayText(const QString& text)
     return out;
 }
 
-QtHost::QtHost(QWidget& window, SourceEdit& edit) : m_window(window), m_box(edit) {}
+QtHost::QtHost(QWidget& window, SourceEdit& edit)
+    : m_window(window)
+    , m_box(edit)
+{
+}
 
 void QtHost::setMenuArrayHandler(const QString& array, std::function<void(int)> handler)
 {
@@ -55,11 +59,20 @@ MsgAnswer QtHost::messageBox(const QString& text, MsgStyle style, const QString&
     box.setText(displayText(text));
     box.setTextFormat(Qt::PlainText);
     switch (style.icon) {
-    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::None: break;
+    case MsgIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MsgIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MsgIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MsgIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MsgIcon::None:
+        break;
     }
     if (style.systemModal)
         box.setWindowModality(Qt::ApplicationModal);
@@ -78,18 +91,31 @@ MsgAnswer QtHost::messageBox(const QString& text, MsgStyle style, const QString&
         break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return MsgAnswer::Yes;
-    case QMessageBox::No: return MsgAnswer::No;
-    case QMessageBox::Cancel: return MsgAnswer::Cancel;
-    default: return MsgAnswer::Ok;
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    case QMessageBox::Cancel:
+        return MsgAnswer::Cancel;
+    default:
+        return MsgAnswer::Ok;
     }
 }
 
-void QtHost::closeMainWindow() { m_window.close(); }
+void QtHost::closeMainWindow()
+{
+    m_window.close();
+}
 
-QString QtHost::windowCaption() const { return m_window.windowTitle(); }
+QString QtHost::windowCaption() const
+{
+    return m_window.windowTitle();
+}
 
-void QtHost::setWindowCaption(const QString& caption) { m_window.setWindowTitle(caption); }
+void QtHost::setWindowCaption(const QString& caption)
+{
+    m_window.setWindowTitle(caption);
+}
 
 QAction* QtHost::action(const QString& name) const
 {
@@ -231,7 +257,7 @@ FileDialogResult QtHost::showFileDialog(const FileDialogRequest& request)
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(request.fileMustExist && !request.acceptAnyText ? QFileDialog::ExistingFile
-                                                                          : QFileDialog::AnyFile);
+                                                                           : QFileDialog::AnyFile);
     }
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
@@ -241,15 +267,16 @@ FileDialogResult QtHost::showFileDialog(const FileDialogRequest& request)
         // A typed address comes back exactly as typed, not joined to the folder.
         if (auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
             const QString typed = edit->text();
-            if (typed.contains(QStringLiteral("://")) || typed.startsWith(QStringLiteral("http:"), Qt::CaseInsensitive)
+            if (typed.contains(QStringLiteral("://"))
+                || typed.startsWith(QStringLiteral("http:"), Qt::CaseInsensitive)
                 || typed.startsWith(QStringLiteral("ftp:"), Qt::CaseInsensitive))
-                return {true, typed};
+                return { true, typed };
         }
     }
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty())
         return {};
-    return {true, QDir::toNativeSeparators(files.first())};
+    return { true, QDir::toNativeSeparators(files.first()) };
 }
 
 QString QtHost::showFolderDialog(const QString& prompt, const QString& initialDirectory)
@@ -258,6 +285,9 @@ QString QtHost::showFolderDialog(const QString& prompt, const QString& initialDi
     return folder.isEmpty() ? QString() : QDir::toNativeSeparators(folder);
 }
 
-QString QtHost::currentDirectory() const { return QDir::toNativeSeparators(QDir::currentPath()); }
+QString QtHost::currentDirectory() const
+{
+    return QDir::toNativeSeparators(QDir::currentPath());
+}
 
 } // namespace quorlex

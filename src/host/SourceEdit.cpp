@@ -63,12 +63,10 @@ int characterCode(const QKeyEvent* event)
 bool isEditingKey(QKeyEvent* event)
 {
     return event->key() == Qt::Key_Delete || event->matches(QKeySequence::Cut)
-           || event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Delete)
-           || event->matches(QKeySequence::DeleteEndOfWord)
-           || event->matches(QKeySequence::DeleteStartOfWord)
-           || event->matches(QKeySequence::DeleteEndOfLine)
-           || event->matches(QKeySequence::DeleteCompleteLine)
-           || event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo);
+        || event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Delete)
+        || event->matches(QKeySequence::DeleteEndOfWord) || event->matches(QKeySequence::DeleteStartOfWord)
+        || event->matches(QKeySequence::DeleteEndOfLine) || event->matches(QKeySequence::DeleteCompleteLine)
+        || event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo);
 }
 
 } // namespace
@@ -85,7 +83,8 @@ QStringList droppedFilePaths(const QMimeData* data)
 }
 
 SourceEdit::SourceEdit(QWidget* parent)
-    : QPlainTextEdit(parent), m_breaks(new LineBreakIndex(document(), this))
+    : QPlainTextEdit(parent)
+    , m_breaks(new LineBreakIndex(document(), this))
 {
     setObjectName(QStringLiteral("Text1"));
     setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -95,7 +94,10 @@ SourceEdit::SourceEdit(QWidget* parent)
 
 SourceEdit::~SourceEdit() = default;
 
-QString SourceEdit::sourceText() const { return m_breaks->text(); }
+QString SourceEdit::sourceText() const
+{
+    return m_breaks->text();
+}
 
 void SourceEdit::setSourceText(const QString& text)
 {
@@ -104,7 +106,10 @@ void SourceEdit::setSourceText(const QString& text)
     setTextCursor(cursor);
 }
 
-qsizetype SourceEdit::sourceLength() const { return m_breaks->length(); }
+qsizetype SourceEdit::sourceLength() const
+{
+    return m_breaks->length();
+}
 
 qsizetype SourceEdit::selectionStartOffset() const
 {
@@ -210,7 +215,7 @@ void SourceEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (hasBreak(event->text()))
-        return;  // no key puts a line or paragraph separator into the text by itself
+        return; // no key puts a line or paragraph separator into the text by itself
     const int code = characterCode(event);
     m_inKey = true;
     if (code != 0 || isEditingKey(event)) {
@@ -322,9 +327,15 @@ void offerCopyOfFiles(QDragMoveEvent* event)
 
 } // namespace
 
-void SourceEdit::dragEnterEvent(QDragEnterEvent* event) { offerCopyOfFiles(event); }
+void SourceEdit::dragEnterEvent(QDragEnterEvent* event)
+{
+    offerCopyOfFiles(event);
+}
 
-void SourceEdit::dragMoveEvent(QDragMoveEvent* event) { offerCopyOfFiles(event); }
+void SourceEdit::dragMoveEvent(QDragMoveEvent* event)
+{
+    offerCopyOfFiles(event);
+}
 
 bool SourceEdit::acceptDroppedData(const QMimeData* data)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QPlainTextEdit>
 #include <QKeySequence>
 #include <QList>
+#include <QPlainTextEdit>
 #include <QStringList>
 
 #include <functional>

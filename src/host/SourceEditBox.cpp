@@ -4,17 +4,53 @@
 
 namespace quorlex {
 
-QString SourceEditBox::text() const { return m_edit.sourceText(); }
-void SourceEditBox::setText(const QString& text) { m_edit.setSourceText(text); }
-qsizetype SourceEditBox::length() const { return m_edit.sourceLength(); }
-qsizetype SourceEditBox::selStart() const { return m_edit.selectionStartOffset(); }
-void SourceEditBox::setSelStart(qsizetype offset) { m_edit.setCaretOffset(offset); }
-qsizetype SourceEditBox::selLength() const { return m_edit.selectionLengthOffset(); }
-void SourceEditBox::setSelLength(qsizetype length) { m_edit.setSelectionLengthOffset(length); }
-QString SourceEditBox::selText() const { return m_edit.selectedSourceText(); }
-void SourceEditBox::setSelText(const QString& text) { m_edit.replaceSelection(text); }
-void SourceEditBox::setFocus() { m_edit.setFocus(); }
-bool SourceEditBox::canUndo() const { return m_edit.document()->isUndoAvailable(); }
-void SourceEditBox::undo() { m_edit.undo(); }
+QString SourceEditBox::text() const
+{
+    return m_edit.sourceText();
+}
+void SourceEditBox::setText(const QString& text)
+{
+    m_edit.setSourceText(text);
+}
+qsizetype SourceEditBox::length() const
+{
+    return m_edit.sourceLength();
+}
+qsizetype SourceEditBox::selStart() const
+{
+    return m_edit.selectionStartOffset();
+}
+void SourceEditBox::setSelStart(qsizetype offset)
+{
+    m_edit.setCaretOffset(offset);
+}
+qsizetype SourceEditBox::selLength() const
+{
+    return m_edit.selectionLengthOffset();
+}
+void SourceEditBox::setSelLength(qsizetype length)
+{
+    m_edit.setSelectionLengthOffset(length);
+}
+QString SourceEditBox::selText() const
+{
+    return m_edit.selectedSourceText();
+}
+void SourceEditBox::setSelText(const QString& text)
+{
+    m_edit.replaceSelection(text);
+}
+void SourceEditBox::setFocus()
+{
+    m_edit.setFocus();
+}
+bool SourceEditBox::canUndo() const
+{
+    return m_edit.document()->isUndoAvailable();
+}
+void SourceEditBox::undo()
+{
+    m_edit.undo();
+}
 
 } // namespace quorlex

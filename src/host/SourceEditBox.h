@@ -9,7 +9,10 @@ class SourceEdit;
 // The editing box operations on the real widget.
 class SourceEditBox : public EditBox {
 public:
-    explicit SourceEditBox(SourceEdit& edit) : m_edit(edit) {}
+    explicit SourceEditBox(SourceEdit& edit)
+        : m_edit(edit)
+    {
+    }
 
     QString text() const override;
     void setText(const QString& text) override;

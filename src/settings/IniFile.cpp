@@ -12,8 +12,7 @@ IniFile::IniFile(QString iniFile)
 {
 }
 
-QString IniFile::GetIni(const QString& AppName, const QString& Section,
-                        const QString& Default) const
+QString IniFile::GetIni(const QString& AppName, const QString& Section, const QString& Default) const
 {
     QFile file(m_iniFile);
     if (m_iniFile.isEmpty() || !file.open(QIODevice::ReadOnly))

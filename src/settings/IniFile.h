@@ -8,8 +8,7 @@ namespace quorlex {
 // The program's settings file: single values of a Shift_JIS INI file, read and written under
 // the Windows private-profile rules (see IniText). Reading never fails; a write replaces the
 // file in one step and says whether it succeeded.
-class IniFile
-{
+class IniFile {
 public:
     IniFile() = default;
     explicit IniFile(QString iniFile);

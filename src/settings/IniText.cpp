@@ -67,11 +67,10 @@ bool sameName(QStringView a, QStringView b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-struct Line
-{
+struct Line {
     qsizetype begin; // first byte
-    qsizetype end;   // end of the text, before the line end
-    qsizetype next;  // first byte of the next line
+    qsizetype end; // end of the text, before the line end
+    qsizetype next; // first byte of the next line
 };
 
 QList<Line> splitLines(QByteArrayView bytes)
@@ -86,7 +85,7 @@ QList<Line> splitLines(QByteArrayView bytes)
         qsizetype next = end;
         if (next < size)
             next += (bytes[next] == '\r' && next + 1 < size && bytes[next + 1] == '\n') ? 2 : 1;
-        lines.append({begin, end, next});
+        lines.append({ begin, end, next });
         begin = next;
     }
     return lines;
@@ -94,11 +93,10 @@ QList<Line> splitLines(QByteArrayView bytes)
 
 enum class Kind { Blank, Section, Key, Other };
 
-struct Parsed
-{
+struct Parsed {
     Kind kind = Kind::Other;
-    QString name;              // section or key name, decoded
-    QByteArrayView keyBytes;   // the key as spelt in the file
+    QString name; // section or key name, decoded
+    QByteArrayView keyBytes; // the key as spelt in the file
     QByteArrayView valueBytes; // the value with blanks trimmed, quotes still on
 };
 
@@ -106,12 +104,12 @@ Parsed parse(QByteArrayView line)
 {
     const QByteArrayView text = lineText(line);
     if (text.isEmpty())
-        return {Kind::Blank, {}, {}, {}};
+        return { Kind::Blank, {}, {}, {} };
     if (text.front() == '[') {
         const QString inner = ShiftJis::decode(text.sliced(1));
         const qsizetype close = inner.lastIndexOf(u']');
         if (close >= 0)
-            return {Kind::Section, trimBlanks(QStringView(inner).first(close)).toString(), {}, {}};
+            return { Kind::Section, trimBlanks(QStringView(inner).first(close)).toString(), {}, {} };
     }
     if (text.front() == ';')
         return {};
@@ -119,7 +117,7 @@ Parsed parse(QByteArrayView line)
     if (equals < 0)
         return {};
     const QByteArrayView key = trimBlanks(text.first(equals));
-    return {Kind::Key, ShiftJis::decode(key), key, trimBlanks(text.sliced(equals + 1))};
+    return { Kind::Key, ShiftJis::decode(key), key, trimBlanks(text.sliced(equals + 1)) };
 }
 
 // Decoded value, cut to MaxValueBytes without splitting a character.
@@ -143,16 +141,14 @@ QString readValue(QByteArrayView stored)
 }
 
 // Where the key lines of a section are, and the one that matched.
-struct SectionScan
-{
-    qsizetype header = -1;   // line index of the section line, -1 when absent
-    qsizetype lastKey = -1;  // last key line of the section
+struct SectionScan {
+    qsizetype header = -1; // line index of the section line, -1 when absent
+    qsizetype lastKey = -1; // last key line of the section
     qsizetype matching = -1; // first line holding the key
     Parsed match;
 };
 
-SectionScan scan(QByteArrayView content, const QList<Line>& lines, QStringView section,
-                 QStringView key)
+SectionScan scan(QByteArrayView content, const QList<Line>& lines, QStringView section, QStringView key)
 {
     SectionScan found;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -222,9 +218,9 @@ Edit withValue(QByteArrayView content, QStringView section, QStringView key, QSt
     // A name that would read back differently could never be found again, and every write
     // would add another copy; a line break would let the text add lines of its own.
     if (hasLineBreakOrNul(section) || hasLineBreakOrNul(key) || hasLineBreakOrNul(text)
-        || !roundTrips(section, sectionBytes) || !roundTrips(key, keyBytes)
-        || keyBytes.contains('=') || keyBytes.startsWith(';') || keyBytes.startsWith('['))
-        return {EditResult::Refused, {}};
+        || !roundTrips(section, sectionBytes) || !roundTrips(key, keyBytes) || keyBytes.contains('=')
+        || keyBytes.startsWith(';') || keyBytes.startsWith('['))
+        return { EditResult::Refused, {} };
 
     const QByteArray valueBytes = ShiftJis::encode(text);
     const QByteArray stored = storedValue(valueBytes);
@@ -234,11 +230,10 @@ Edit withValue(QByteArrayView content, QStringView section, QStringView key, QSt
     QByteArray out = content.toByteArray();
     if (found.matching >= 0) {
         if (unquoted(found.match.valueBytes) == valueBytes)
-            return {EditResult::Unchanged, {}};
+            return { EditResult::Unchanged, {} };
         const Line& line = lines[found.matching];
-        out.replace(line.begin, line.end - line.begin,
-                    found.match.keyBytes.toByteArray() + '=' + stored);
-        return {EditResult::Changed, out};
+        out.replace(line.begin, line.end - line.begin, found.match.keyBytes.toByteArray() + '=' + stored);
+        return { EditResult::Changed, out };
     }
 
     const QByteArray newLine = keyBytes + '=' + stored;
@@ -248,7 +243,7 @@ Edit withValue(QByteArrayView content, QStringView section, QStringView key, QSt
             out.insert(after.end, "\r\n" + newLine + "\r\n");
         else
             out.insert(after.next, newLine + "\r\n");
-        return {EditResult::Changed, out};
+        return { EditResult::Changed, out };
     }
 
     // A new section goes at the end, after a blank line.
@@ -260,7 +255,7 @@ Edit withValue(QByteArrayView content, QStringView section, QStringView key, QSt
             out.append("\r\n");
     }
     out.append('[' + sectionBytes + "]\r\n" + newLine + "\r\n");
-    return {EditResult::Changed, out};
+    return { EditResult::Changed, out };
 }
 
 } // namespace quorlex::IniText

@@ -18,13 +18,12 @@ inline constexpr qsizetype MaxValueBytes = 254;
 std::optional<QString> value(QByteArrayView content, QStringView section, QStringView key);
 
 enum class EditResult {
-    Changed,   // `content` holds the new file
+    Changed, // `content` holds the new file
     Unchanged, // the file already reads back the value; nothing to write
-    Refused,   // a name or the value cannot be stored so that it reads back the same
+    Refused, // a name or the value cannot be stored so that it reads back the same
 };
 
-struct Edit
-{
+struct Edit {
     EditResult result;
     QByteArray content;
 };

@@ -6,8 +6,8 @@ namespace quorlex {
 
 int nextEntryNumber(const QList<ListRecord>& records)
 {
-    return int(std::count_if(records.begin(), records.end(),
-                             [](const ListRecord& r) { return r.key.startsWith(EntryKey); }));
+    return int(std::count_if(
+        records.begin(), records.end(), [](const ListRecord& r) { return r.key.startsWith(EntryKey); }));
 }
 
 QStringList customTags(const QList<ListRecord>& records)
@@ -33,7 +33,8 @@ QStringList snippetTitles(const QList<ListRecord>& records)
 std::optional<QString> snippetContent(const QList<ListRecord>& records, int n)
 {
     const QString key = EntryKey + QString::number(n);
-    const auto it = std::find_if(records.begin(), records.end(), [&](const ListRecord& r) { return r.key == key; });
+    const auto it
+        = std::find_if(records.begin(), records.end(), [&](const ListRecord& r) { return r.key == key; });
     if (it == records.end())
         return std::nullopt;
     return it->value;

@@ -12,8 +12,8 @@ ListRecord splitRecord(QStringView line)
 {
     const qsizetype eq = line.indexOf(u'=');
     if (eq < 0)
-        return {line.toString(), QString()};
-    return {line.left(eq).toString(), line.mid(eq + 1).toString()};
+        return { line.toString(), QString() };
+    return { line.left(eq).toString(), line.mid(eq + 1).toString() };
 }
 
 QList<ListRecord> parseListText(QStringView text)
@@ -45,7 +45,8 @@ namespace {
 bool endsWithLineEnd(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.isSequential() || file.size() == 0 || !file.seek(file.size() - 1))
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential() || file.size() == 0
+        || !file.seek(file.size() - 1))
         return true;
     char last = 0;
     return !file.getChar(&last) || last == '\r' || last == '\n';
@@ -82,7 +83,8 @@ bool appendListLines(const QString& path, const QStringList& lines, QString* rea
         // Leave no half record behind for the readers to trip over.
         file.resize(before);
         if (reason)
-            *reason = QStringLiteral("書き込み中にエラーが起きました。ディスクの空き容量を確かめてください。");
+            *reason
+                = QStringLiteral("書き込み中にエラーが起きました。ディスクの空き容量を確かめてください。");
         return false;
     }
     return true;

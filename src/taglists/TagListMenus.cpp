@@ -1,11 +1,11 @@
 #include "taglists/TagListMenus.h"
 
-#include "taglists/ListEntries.h"
-#include "taglists/ListFile.h"
 #include "core/Editor.h"
 #include "dialogs/PathHelpers.h"
 #include "host/Host.h"
 #include "host/ProductInfo.h"
+#include "taglists/ListEntries.h"
+#include "taglists/ListFile.h"
 
 #include <QDir>
 
@@ -16,14 +16,17 @@ namespace {
 const QString CustomTagArray = QStringLiteral("T_C_Item");
 const QString SnippetArray = QStringLiteral("T_T_Item");
 
-QString itemName(const QString& array, int index) { return array + u'_' + QString::number(index); }
+QString itemName(const QString& array, int index)
+{
+    return array + u'_' + QString::number(index);
+}
 
 } // namespace
 
 TagListMenus::TagListMenus(Editor& editor, const QString& programDirectory)
-    : m_editor(editor),
-      m_customTagFile(WithBackslash(programDirectory) + CustomTagFileName),
-      m_snippetFile(WithBackslash(programDirectory) + SnippetFileName)
+    : m_editor(editor)
+    , m_customTagFile(WithBackslash(programDirectory) + CustomTagFileName)
+    , m_snippetFile(WithBackslash(programDirectory) + SnippetFileName)
 {
 }
 
@@ -60,7 +63,7 @@ void TagListMenus::T_C_Add_Click()
     if (tag.isEmpty())
         return;
     const int n = nextEntryNumber(readListFile(m_customTagFile));
-    appendOrReport(m_customTagFile, {EntryKey + QString::number(n) + u'=' + tag});
+    appendOrReport(m_customTagFile, { EntryKey + QString::number(n) + u'=' + tag });
 }
 
 void TagListMenus::T_T_Add_Click()
@@ -75,8 +78,8 @@ void TagListMenus::T_T_Add_Click()
         return;
     const int n = nextEntryNumber(readListFile(m_snippetFile));
     // Content first, then title, as one write so a failure leaves neither.
-    appendOrReport(m_snippetFile, {EntryKey + QString::number(n) + u'=' + content,
-                           TitleKey + QString::number(n) + u'=' + name});
+    appendOrReport(m_snippetFile,
+        { EntryKey + QString::number(n) + u'=' + content, TitleKey + QString::number(n) + u'=' + name });
 }
 
 void TagListMenus::T_C_Item_Click(qint16 Index)
@@ -99,9 +102,9 @@ void TagListMenus::appendOrReport(const QString& path, const QStringList& lines)
     QString reason;
     if (appendListLines(path, lines, &reason))
         return;
-    m_editor.host().messageBox(QStringLiteral("「") + QDir::toNativeSeparators(path) + QStringLiteral("」に書き込めませんでした。")
-                                   + CR + reason,
-                               {MsgButtons::Ok, MsgIcon::Exclamation});
+    m_editor.host().messageBox(QStringLiteral("「") + QDir::toNativeSeparators(path)
+            + QStringLiteral("」に書き込めませんでした。") + CR + reason,
+        { MsgButtons::Ok, MsgIcon::Exclamation });
 }
 
 } // namespace quorlex

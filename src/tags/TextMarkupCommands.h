@@ -14,7 +14,10 @@ class Editor;
 // none keeps state, and none touches the page's modified flag.
 class TextMarkupCommands {
 public:
-    explicit TextMarkupCommands(Editor& editor) : m_editor(editor) {}
+    explicit TextMarkupCommands(Editor& editor)
+        : m_editor(editor)
+    {
+    }
 
     // Character styles (wrapped around the selection, or around an asked-for text).
     void I_S_b_Click();
@@ -47,8 +50,7 @@ public:
     bool run(QStringView controlName);
 
 private:
-    void wrap(const QString& open, const QString& close, const QString& prompt,
-              const QString& title);
+    void wrap(const QString& open, const QString& close, const QString& prompt, const QString& title);
 
     Editor& m_editor;
 };

@@ -50,10 +50,10 @@ TEST_F(Lifecycle, FirstStartWithoutSettingsShowsBothBarsAndWritesThemOnClose)
     EXPECT_TRUE(checked("T_W_TagBar"));
     EXPECT_TRUE(shown("Toolbar1"));
     EXPECT_TRUE(shown("Toolbar2"));
-    EXPECT_EQ(host.flatToolbars, (QStringList{QStringLiteral("Toolbar1"), QStringLiteral("Toolbar2")}));
+    EXPECT_EQ(host.flatToolbars, (QStringList { QStringLiteral("Toolbar1"), QStringLiteral("Toolbar2") }));
     EXPECT_TRUE(logic.editor().settings().UpperCaseTags);
     EXPECT_EQ(logic.editor().settings().PreviewSave, 1);
-    EXPECT_EQ(host.caption, QString());  // no page loaded: the window keeps its first caption
+    EXPECT_EQ(host.caption, QString()); // no page loaded: the window keeps its first caption
     EXPECT_TRUE(host.messages.isEmpty());
 
     // The exit command only asks the window to close; the close request decides.
@@ -88,9 +88,12 @@ TEST_F(Lifecycle, HiddenBarComesBackHiddenAndTogglesAreStored)
 
 TEST_F(Lifecycle, BarValuesReadAsBooleans)
 {
-    struct Row { const char* value; bool shown; };
-    const Row rows[] = {{"true", true}, {"FALSE", false}, {"0", false}, {"2", true},
-                        {"-1", true}, {"abc", false}, {"", false}};
+    struct Row {
+        const char* value;
+        bool shown;
+    };
+    const Row rows[] = { { "true", true }, { "FALSE", false }, { "0", false }, { "2", true }, { "-1", true },
+        { "abc", false }, { "", false } };
     for (const Row& r : rows) {
         ScriptedHost fresh;
         writeFile(QStringLiteral("quorlex.ini"), QByteArray("[Main]\r\nFileBar=") + r.value + "\r\n");
@@ -127,18 +130,18 @@ TEST_F(Lifecycle, CloseWithUnsavedChangesAsksFirst)
     host.stringBox().setText(QStringLiteral("typed"));
     logic.editor().document().Modified = true;
 
-    host.answerMessages({MsgAnswer::Cancel});
+    host.answerMessages({ MsgAnswer::Cancel });
     EXPECT_TRUE(logic.Form_QueryUnload());
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_EQ(host.messages[0].text, QStringLiteral("内容が変更されています。\r\r変更内容を保存しますか？"));
     EXPECT_EQ(host.messages[0].style.toNumber(), 35);
-    EXPECT_TRUE(readIni().isEmpty());  // nothing stored while the window stays
+    EXPECT_TRUE(readIni().isEmpty()); // nothing stored while the window stays
 
-    host.answerMessages({MsgAnswer::Yes});  // untitled: Save As comes up and is cancelled
+    host.answerMessages({ MsgAnswer::Yes }); // untitled: Save As comes up and is cancelled
     EXPECT_TRUE(logic.Form_QueryUnload());
     EXPECT_EQ(host.fileRequests.size(), 1);
 
-    host.answerMessages({MsgAnswer::No});
+    host.answerMessages({ MsgAnswer::No });
     EXPECT_FALSE(logic.Form_QueryUnload());
     EXPECT_EQ(host.messages.size(), 3);
     EXPECT_FALSE(readIni().isEmpty());
@@ -148,11 +151,11 @@ TEST_F(Lifecycle, AnEmptiedUntitledPageIsNeverSavedButCanBeLeft)
 {
     EditorFormLogic logic(host, QString());
     logic.Form_Load();
-    logic.editor().document().Modified = true;  // typed and deleted again
-    host.answerMessages({MsgAnswer::Yes});
+    logic.editor().document().Modified = true; // typed and deleted again
+    host.answerMessages({ MsgAnswer::Yes });
     EXPECT_TRUE(logic.Form_QueryUnload());
     EXPECT_TRUE(host.fileRequests.isEmpty());
     EXPECT_TRUE(logic.editor().document().Modified);
-    host.answerMessages({MsgAnswer::No});
+    host.answerMessages({ MsgAnswer::No });
     EXPECT_FALSE(logic.Form_QueryUnload());
 }

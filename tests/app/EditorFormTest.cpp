@@ -1,5 +1,5 @@
-#include "ModalHelper.h"
 #include "app/EditorForm.h"
+#include "ModalHelper.h"
 #include "core/Editor.h"
 #include "host/QtHost.h"
 #include "host/SourceEdit.h"
@@ -9,11 +9,11 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QToolBar>
 
@@ -49,21 +49,31 @@ struct MainWindow : ::testing::Test {
 TEST_F(MainWindow, StartsWithTheProductTitleAndEveryMenu)
 {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("クォーレクス"));
-    const QStringList menus = {QStringLiteral("F_0"), QStringLiteral("E_0"), QStringLiteral("L_0"),
-                               QStringLiteral("I_0"), QStringLiteral("T_0"), QStringLiteral("H_0")};
+    const QStringList menus = { QStringLiteral("F_0"), QStringLiteral("E_0"), QStringLiteral("L_0"),
+        QStringLiteral("I_0"), QStringLiteral("T_0"), QStringLiteral("H_0") };
     QStringList bar;
     for (QAction* a : form.menuBar()->actions())
         bar.append(a->menu() ? a->menu()->objectName() : QString());
     EXPECT_EQ(bar, menus);
 
-    struct Row { const char* name; const char16_t* caption; const char* shortcut; };
+    struct Row {
+        const char* name;
+        const char16_t* caption;
+        const char* shortcut;
+    };
     const Row rows[] = {
-        {"F_Open", u"開く(&O)", "Ctrl+O"},         {"F_End", u"クォーレクスの終了(&X)", ""},
-        {"I_S_b", u"太字(&B&ｺ)", "Ctrl+B"},         {"I_S_tt", u"固定幅字(&T&ｶ)", "Ctrl+Shift+F6"},
-        {"I_AlignSet_1", u"中央へ寄せる(&C&ｿ)", "Ctrl+H"}, {"I_SpecialChar_3", u"\"", ""},
-        {"I_hr", u"水辺線を引く(&S&ﾄ)", "Shift+F1"}, {"I_L_Back", u"「もどる」を挿入", "Ctrl+F2"},
-        {"I_Table", u"表(&E&ｲ)", "Shift+F3"},       {"T_C_Item_0", u"未登録", ""},
-        {"E_AllSelect", u"すべて選択(&A)", "Ctrl+A"}, {"H_Topic", u"ヘルプ", "F1"},
+        { "F_Open", u"開く(&O)", "Ctrl+O" },
+        { "F_End", u"クォーレクスの終了(&X)", "" },
+        { "I_S_b", u"太字(&B&ｺ)", "Ctrl+B" },
+        { "I_S_tt", u"固定幅字(&T&ｶ)", "Ctrl+Shift+F6" },
+        { "I_AlignSet_1", u"中央へ寄せる(&C&ｿ)", "Ctrl+H" },
+        { "I_SpecialChar_3", u"\"", "" },
+        { "I_hr", u"水辺線を引く(&S&ﾄ)", "Shift+F1" },
+        { "I_L_Back", u"「もどる」を挿入", "Ctrl+F2" },
+        { "I_Table", u"表(&E&ｲ)", "Shift+F3" },
+        { "T_C_Item_0", u"未登録", "" },
+        { "E_AllSelect", u"すべて選択(&A)", "Ctrl+A" },
+        { "H_Topic", u"ヘルプ", "F1" },
     };
     for (const Row& r : rows) {
         QAction* a = action(QString::fromLatin1(r.name));
@@ -103,7 +113,7 @@ TEST_F(MainWindow, BarTogglesHideAndShowTheirBars)
 
 TEST_F(MainWindow, MenuCommandsInsertThroughTheRealInputBox)
 {
-    for (bool upper : {true, false}) {
+    for (bool upper : { true, false }) {
         form.editor().settings().UpperCaseTags = upper;
         form.editBox().setSourceText(QString());
         test::answerInputBox(QStringLiteral("Abc"));
@@ -160,11 +170,11 @@ TEST_F(MainWindow, AcceleratorsReachTheMenuFromTheBox)
     form.editor().settings().UpperCaseTags = true;
     SourceEdit& box = form.editBox();
     box.setFocus();
-    QTest::keyClick(&box, Qt::Key_F2, Qt::ShiftModifier);  // 改行
-    QTest::keyClick(&box, Qt::Key_F8, Qt::ShiftModifier);  // 点
+    QTest::keyClick(&box, Qt::Key_F2, Qt::ShiftModifier); // 改行
+    QTest::keyClick(&box, Qt::Key_F8, Qt::ShiftModifier); // 点
     EXPECT_EQ(text(), QStringLiteral("<BR>\r\n<LI>"));
     test::answerInputBox(QStringLiteral("top.htm"));
-    QTest::keyClick(&box, Qt::Key_F2, Qt::ControlModifier);  // 「もどる」を挿入
+    QTest::keyClick(&box, Qt::Key_F2, Qt::ControlModifier); // 「もどる」を挿入
     EXPECT_EQ(text(), QStringLiteral("<BR>\r\n<LI><a href=\"top.htm\">戻る</a><BR>\r\n"));
 }
 
@@ -197,7 +207,7 @@ TEST_F(MainWindow, ExitAsksAboutUnsavedChangesAndStoresTheBars)
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(QFile::exists(home.file(QStringLiteral("quorlex.ini"))));
 
-    trigger(QStringLiteral("T_W_Filebar"));  // hide the file bar, then leave without saving
+    trigger(QStringLiteral("T_W_Filebar")); // hide the file bar, then leave without saving
     test::whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
     trigger(QStringLiteral("F_End"));
     EXPECT_FALSE(form.isVisible());

@@ -11,8 +11,7 @@ namespace quorlex::test {
 
 // Answers the next modal dialog once it is open: the lambda gets the dialog and
 // fills in, accepts or rejects it.
-template <typename Dialog>
-void whenModal(std::function<void(Dialog*)> answer, int attempts = 200)
+template <typename Dialog> void whenModal(std::function<void(Dialog*)> answer, int attempts = 200)
 {
     QTimer::singleShot(10, qApp, [answer, attempts] {
         if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {

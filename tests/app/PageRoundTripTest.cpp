@@ -11,8 +11,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QInputMethodEvent>
-#include <QTest>
 #include <QRandomGenerator>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -29,8 +29,8 @@ TEST(PageRoundTrip, ArbitraryBytesSurviveTheRealEditingBox)
     EditorForm form;
     SourceEdit& box = form.editBox();
     QRandomGenerator rng(2024);
-    const QByteArray pieces[] = {"\r\n", "\n", "\r", "\r\r\n", "<BR>", "\x82\xa0", "\x93\xfa\x96\x7b",
-                                 "\x81", "\xff", "\xa0", "a", " ", "\x87\x40", "\xed\x40", "\x00"};
+    const QByteArray pieces[] = { "\r\n", "\n", "\r", "\r\r\n", "<BR>", "\x82\xa0", "\x93\xfa\x96\x7b",
+        "\x81", "\xff", "\xa0", "a", " ", "\x87\x40", "\xed\x40", "\x00" };
     for (int round = 0; round < 200; ++round) {
         QByteArray bytes;
         const int n = rng.bounded(60);
@@ -47,7 +47,8 @@ TEST(PageRoundTrip, APageOpenedAndSavedIsTheSameFile)
 {
     test::TestHome home;
     const QString path = home.file(QStringLiteral("mixed.html"));
-    const QByteArray bytes = QByteArray("<HTML>\r\n\x93\xfa\x96\x7b\x8c\xea\n<P>\r</P>\r\n\xff\x81") + QByteArray("\r\n\r\n", 4);
+    const QByteArray bytes
+        = QByteArray("<HTML>\r\n\x93\xfa\x96\x7b\x8c\xea\n<P>\r</P>\r\n\xff\x81") + QByteArray("\r\n\r\n", 4);
     writeBytes(path, bytes);
     EditorForm form(path);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("mixed.html - クォーレクス"));
@@ -87,7 +88,7 @@ TEST(PageRoundTrip, ATypedPageSavedAndOpenedAgainComesBackIdentical)
         test::whenModal<QFileDialog>([path](QFileDialog* dialog) {
             EXPECT_EQ(dialog->windowTitle(), QStringLiteral("ホームページの保存"));
             dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept();  // runs the file dialog's own checks
+            static_cast<QDialog*>(dialog)->accept(); // runs the file dialog's own checks
         });
         ASSERT_TRUE(form.runCommand(QStringLiteral("F_Save")));
         EXPECT_EQ(form.windowTitle(), QStringLiteral("typed.html - クォーレクス"));
@@ -95,7 +96,8 @@ TEST(PageRoundTrip, ATypedPageSavedAndOpenedAgainComesBackIdentical)
         form.close();
     }
     EXPECT_EQ(readBytes(path), ShiftJis::encode(typed));
-    EXPECT_EQ(readBytes(path), QByteArray("<P>abc<BR>\r\n\x93\xfa\x96\x7b\x8c\xea\x82\xcc\x83\x79\x81\x5b\x83\x57"));
+    EXPECT_EQ(readBytes(path),
+        QByteArray("<P>abc<BR>\r\n\x93\xfa\x96\x7b\x8c\xea\x82\xcc\x83\x79\x81\x5b\x83\x57"));
     EditorForm again(path);
     EXPECT_EQ(again.editBox().sourceText(), typed);
     EXPECT_FALSE(again.editor().document().Modified);

@@ -8,13 +8,31 @@ using namespace quorlex;
 
 TEST(ToNumber, Cases)
 {
-    struct Row { const char16_t* text; double value; };
+    struct Row {
+        const char16_t* text;
+        double value;
+    };
     const Row rows[] = {
-        {u"3.5", 3.5},       {u"１２", 12},        {u"12px", 12},      {u"1 2", 12},
-        {u"abc", 0},         {u"", 0},             {u"  -7 ", -7},     {u"+4", 4},
-        {u"1e3", 1000},      {u"1e", 1},           {u"2.5e-1x", 0.25}, {u".5", 0.5},
-        {u"5.", 5},          {u"-", 0},            {u"１．５", 1.5},   {u"1\t2\n3", 123},
-        {u"1.2.3", 1.2},     {u"－３", -3},        {u"1,000", 1000},   {u"\u3000８", 8},
+        { u"3.5", 3.5 },
+        { u"１２", 12 },
+        { u"12px", 12 },
+        { u"1 2", 12 },
+        { u"abc", 0 },
+        { u"", 0 },
+        { u"  -7 ", -7 },
+        { u"+4", 4 },
+        { u"1e3", 1000 },
+        { u"1e", 1 },
+        { u"2.5e-1x", 0.25 },
+        { u".5", 0.5 },
+        { u"5.", 5 },
+        { u"-", 0 },
+        { u"１．５", 1.5 },
+        { u"1\t2\n3", 123 },
+        { u"1.2.3", 1.2 },
+        { u"－３", -3 },
+        { u"1,000", 1000 },
+        { u"\u3000８", 8 },
     };
     for (const Row& r : rows) {
         const auto v = ToNumber(QStringView(r.text));

@@ -13,7 +13,7 @@ namespace {
 
 struct Fixture : ::testing::Test {
     ScriptedHost host;
-    Editor editor{host};
+    Editor editor { host };
     void setText(const QString& t) { host.stringBox().setText(t); }
     void select(qsizetype s, qsizetype n) { host.stringBox().select(s, n); }
     QString text() { return host.stringBox().text(); }
@@ -46,8 +46,9 @@ TEST_F(Fixture, WrapTagLowerCasesEverythingInLowerMode)
 TEST_F(Fixture, WrapTagAsksWithoutSelectionAndAddsLineEnd)
 {
     upper(true);
-    host.answerInputs({QStringLiteral("abc")});
-    editor.WrapTag("<B>", "</B>", QStringLiteral("太字にする文字を入力してください。"), QStringLiteral("太字"));
+    host.answerInputs({ QStringLiteral("abc") });
+    editor.WrapTag(
+        "<B>", "</B>", QStringLiteral("太字にする文字を入力してください。"), QStringLiteral("太字"));
     EXPECT_EQ(text(), QStringLiteral("<B>abc</B>\r\n"));
     ASSERT_EQ(host.inputs.size(), 1);
     EXPECT_EQ(host.inputs[0].prompt, QStringLiteral("太字にする文字を入力してください。"));
@@ -61,7 +62,7 @@ TEST_F(Fixture, WrapTagCancelledStillInsertsPair)
     upper(true);
     setText(QStringLiteral("xy"));
     select(1, 0);
-    editor.WrapTag("<B>", "</B>", "p", "t");  // no answer queued: cancelled
+    editor.WrapTag("<B>", "</B>", "p", "t"); // no answer queued: cancelled
     EXPECT_EQ(text(), QStringLiteral("x<B></B>\r\ny"));
 }
 

@@ -15,37 +15,39 @@ struct FilterCase {
     QList<FileFilter> pairs;
 };
 
-void PrintTo(const FilterCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FilterCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class FilterListTest : public ::testing::TestWithParam<FilterCase> {};
+class FilterListTest : public ::testing::TestWithParam<FilterCase> { };
 
 TEST_P(FilterListTest, ParsesPairs)
 {
     EXPECT_EQ(parseFilterList(GetParam().filter), GetParam().pairs);
 }
 
-const FileFilter text{QStringLiteral("テキストファイル"), QStringLiteral("*.txt")};
-const FileFilter all{QStringLiteral("すべてのファイル "), QStringLiteral("*.*")};
+const FileFilter text { QStringLiteral("テキストファイル"), QStringLiteral("*.txt") };
+const FileFilter all { QStringLiteral("すべてのファイル "), QStringLiteral("*.*") };
 
-INSTANTIATE_TEST_SUITE_P(
-    Filters, FilterListTest,
-    ::testing::Values(
-        FilterCase{"two_pairs_space_kept", QStringLiteral("テキストファイル|*.txt|すべてのファイル |*.*|"), {text, all}},
-        FilterCase{"several_patterns", QStringLiteral("ホームページ|*.htm;*.html|"),
-                   {{QStringLiteral("ホームページ"), QStringLiteral("*.htm;*.html")}}},
-        FilterCase{"no_final_bar", QStringLiteral("テキストファイル|*.txt"), {text}},
-        FilterCase{"odd_count", QStringLiteral("テキストファイル|*.txt|すべてのファイル "), {text}},
-        FilterCase{"empty_last_pattern", QStringLiteral("テキストファイル|*.txt|すべてのファイル ||"), {text}},
-        FilterCase{"double_bar_ends_list", QStringLiteral("テキストファイル|*.txt||すべてのファイル |*.*|"), {text}},
-        FilterCase{"empty", QString(), {}},
-        FilterCase{"bars_only", QStringLiteral("|||"), {}},
-        FilterCase{"pattern_only", QStringLiteral("*.txt"), {}}),
+INSTANTIATE_TEST_SUITE_P(Filters, FilterListTest,
+    ::testing::Values(FilterCase { "two_pairs_space_kept",
+                          QStringLiteral("テキストファイル|*.txt|すべてのファイル |*.*|"), { text, all } },
+        FilterCase { "several_patterns", QStringLiteral("ホームページ|*.htm;*.html|"),
+            { { QStringLiteral("ホームページ"), QStringLiteral("*.htm;*.html") } } },
+        FilterCase { "no_final_bar", QStringLiteral("テキストファイル|*.txt"), { text } },
+        FilterCase { "odd_count", QStringLiteral("テキストファイル|*.txt|すべてのファイル "), { text } },
+        FilterCase {
+            "empty_last_pattern", QStringLiteral("テキストファイル|*.txt|すべてのファイル ||"), { text } },
+        FilterCase { "double_bar_ends_list", QStringLiteral("テキストファイル|*.txt||すべてのファイル |*.*|"),
+            { text } },
+        FilterCase { "empty", QString(), {} }, FilterCase { "bars_only", QStringLiteral("|||"), {} },
+        FilterCase { "pattern_only", QStringLiteral("*.txt"), {} }),
     [](const auto& info) { return std::string(info.param.name); });
-
 
 struct FileDlgTest : ::testing::Test {
     ScriptedHost host;
-    FileDlg dlg{host};
+    FileDlg dlg { host };
 
     FileDlgTest() { host.cwd = QStringLiteral("/work/pages"); }
 
@@ -69,7 +71,7 @@ TEST_F(FileDlgTest, EmptyFilterAndFolderComeFromFilterPropertyAndCurrentDirector
     dlg.Filename = QStringLiteral("readme.txt");
     QString filter;
     QString dir;
-    host.fileAnswers.enqueue({true, QStringLiteral("/work/pages/readme.txt")});
+    host.fileAnswers.enqueue({ true, QStringLiteral("/work/pages/readme.txt") });
 
     EXPECT_EQ(dlg.ShowOpen(filter, dir), QStringLiteral("/work/pages/readme.txt"));
 
@@ -80,8 +82,9 @@ TEST_F(FileDlgTest, EmptyFilterAndFolderComeFromFilterPropertyAndCurrentDirector
     const FileDialogRequest& r = host.fileRequests.first();
     EXPECT_EQ(r.kind, FileDialogRequest::Kind::Open);
     EXPECT_EQ(r.title, QStringLiteral("ファイルを開く"));
-    EXPECT_EQ(r.filters, (QList<FileFilter>{{QStringLiteral("テキストファイル"), QStringLiteral("*.txt")},
-                                            {QStringLiteral("すべてのファイル "), QStringLiteral("*.*")}}));
+    EXPECT_EQ(r.filters,
+        (QList<FileFilter> { { QStringLiteral("テキストファイル"), QStringLiteral("*.txt") },
+            { QStringLiteral("すべてのファイル "), QStringLiteral("*.*") } }));
     EXPECT_EQ(r.selectedFilter, 0);
     EXPECT_EQ(r.initialDirectory, QStringLiteral("/work/pages"));
     EXPECT_EQ(r.fileName, QStringLiteral("readme.txt"));
@@ -97,7 +100,7 @@ TEST_F(FileDlgTest, GivenFilterAndFolderAreUsedAndLeftAlone)
     EXPECT_EQ(dir, QStringLiteral("C:\\web\\img"));
     const FileDialogRequest& r = host.fileRequests.last();
     EXPECT_EQ(r.kind, FileDialogRequest::Kind::Save);
-    EXPECT_EQ(r.filters, (QList<FileFilter>{{QStringLiteral("画像"), QStringLiteral("*.gif;*.jpg")}}));
+    EXPECT_EQ(r.filters, (QList<FileFilter> { { QStringLiteral("画像"), QStringLiteral("*.gif;*.jpg") } }));
     EXPECT_EQ(r.initialDirectory, QStringLiteral("C:\\web\\img"));
 }
 
@@ -108,9 +111,12 @@ struct FlagCase {
     bool promptOverwrite, fileMustExist, pathMustExist, acceptAnyText;
 };
 
-void PrintTo(const FlagCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FlagCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class FileDlgFlagTest : public FileDlgTest, public ::testing::WithParamInterface<FlagCase> {};
+class FileDlgFlagTest : public FileDlgTest, public ::testing::WithParamInterface<FlagCase> { };
 
 TEST_P(FileDlgFlagTest, FlagsBecomeRequestOptions)
 {
@@ -121,26 +127,25 @@ TEST_P(FileDlgFlagTest, FlagsBecomeRequestOptions)
     EXPECT_EQ(r.fileMustExist, c.fileMustExist);
     EXPECT_EQ(r.pathMustExist, c.pathMustExist);
     EXPECT_EQ(r.acceptAnyText, c.acceptAnyText);
-    EXPECT_EQ(dlg.Flags, c.flags);  // the property itself is not changed
+    EXPECT_EQ(dlg.Flags, c.flags); // the property itself is not changed
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Flags, FileDlgFlagTest,
-    ::testing::Values(FlagCase{"open_0_must_exist", false, 0, false, true, true, false},
-                      FlagCase{"open_4100", false, 4100, false, true, false, false},
-                      FlagCase{"open_256_address", false, 256, false, false, false, true},
-                      FlagCase{"open_2048", false, 2048, false, false, true, false},
-                      FlagCase{"open_2", false, 2, true, false, false, false},
-                      FlagCase{"save_0_nothing_added", true, 0, false, false, false, false},
-                      FlagCase{"save_as_2", true, 2, true, false, false, false},
-                      FlagCase{"save_4100", true, 4100, false, true, false, false}),
+INSTANTIATE_TEST_SUITE_P(Flags, FileDlgFlagTest,
+    ::testing::Values(FlagCase { "open_0_must_exist", false, 0, false, true, true, false },
+        FlagCase { "open_4100", false, 4100, false, true, false, false },
+        FlagCase { "open_256_address", false, 256, false, false, false, true },
+        FlagCase { "open_2048", false, 2048, false, false, true, false },
+        FlagCase { "open_2", false, 2, true, false, false, false },
+        FlagCase { "save_0_nothing_added", true, 0, false, false, false, false },
+        FlagCase { "save_as_2", true, 2, true, false, false, false },
+        FlagCase { "save_4100", true, 4100, false, true, false, false }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FileDlgTest, TypedAddressComesBackAsTyped)
 {
     dlg.Flags = FileDlgFlags::NoValidate;
     const QString address = QStringLiteral("http://example.com/a b/?q=1&x=\"y\"");
-    host.fileAnswers.enqueue({true, address});
+    host.fileAnswers.enqueue({ true, address });
     QString filter = QStringLiteral("すべてのファイル|*.*|");
     QString dir = QStringLiteral("/work");
     EXPECT_EQ(dlg.ShowOpen(filter, dir), address);
@@ -154,11 +159,11 @@ TEST_F(FileDlgTest, CancelKeepsFilenameAndNextChoiceClearsCancel)
     QString filter;
     QString dir;
 
-    EXPECT_EQ(dlg.ShowOpen(filter, dir), QString());  // no answer queued: cancelled
+    EXPECT_EQ(dlg.ShowOpen(filter, dir), QString()); // no answer queued: cancelled
     EXPECT_TRUE(dlg.Cancel);
     EXPECT_EQ(dlg.Filename, QStringLiteral("old.htm"));
 
-    host.fileAnswers.enqueue({true, QStringLiteral("/work/new.htm")});
+    host.fileAnswers.enqueue({ true, QStringLiteral("/work/new.htm") });
     EXPECT_EQ(dlg.ShowSave(filter, dir), QStringLiteral("/work/new.htm"));
     EXPECT_FALSE(dlg.Cancel);
     EXPECT_EQ(dlg.Filename, QStringLiteral("/work/new.htm"));
@@ -172,7 +177,7 @@ TEST_F(FileDlgTest, CancelKeepsFilenameAndNextChoiceClearsCancel)
 TEST_F(FileDlgTest, ChoiceWithoutNameCountsAsCancel)
 {
     dlg.Filename = QStringLiteral("keep.htm");
-    host.fileAnswers.enqueue({true, QString()});
+    host.fileAnswers.enqueue({ true, QString() });
     QString filter;
     QString dir;
     EXPECT_EQ(dlg.ShowOpen(filter, dir), QString());
@@ -182,7 +187,7 @@ TEST_F(FileDlgTest, ChoiceWithoutNameCountsAsCancel)
 
 TEST_F(FileDlgTest, ResultIsCutAtNul)
 {
-    host.fileAnswers.enqueue({true, QStringLiteral("/work/a.htm") + QChar(u'\0') + QStringLiteral("junk")});
+    host.fileAnswers.enqueue({ true, QStringLiteral("/work/a.htm") + QChar(u'\0') + QStringLiteral("junk") });
     QString filter;
     QString dir;
     EXPECT_EQ(dlg.ShowOpen(filter, dir), QStringLiteral("/work/a.htm"));
@@ -195,7 +200,7 @@ TEST_F(FileDlgTest, OverlongProposalIsLeftOutNotCut)
     EXPECT_EQ(open().fileName, dlg.Filename);
 
     dlg.Filename = QString(FileDlg::MaxProposedName + 1, u'a');
-    host.fileAnswers.enqueue({true, QStringLiteral("/work/short.htm")});
+    host.fileAnswers.enqueue({ true, QStringLiteral("/work/short.htm") });
     EXPECT_EQ(open().fileName, QString());
     EXPECT_EQ(dlg.Filename, QStringLiteral("/work/short.htm"));
 }
@@ -208,7 +213,7 @@ TEST_F(FileDlgTest, PropertiesStayForTheNextUse)
     open();
     const FileDialogRequest second = save();
     EXPECT_EQ(second.title, QStringLiteral("画像の挿入"));
-    EXPECT_EQ(second.filters, (QList<FileFilter>{{QStringLiteral("画像"), QStringLiteral("*.gif")}}));
+    EXPECT_EQ(second.filters, (QList<FileFilter> { { QStringLiteral("画像"), QStringLiteral("*.gif") } }));
     EXPECT_TRUE(second.fileMustExist);
 }
 
@@ -240,7 +245,7 @@ TEST_F(FileDlgTest, ShowDirCancelledThenChosen)
     host.folderAnswers.enqueue(QStringLiteral("/srv"));
     EXPECT_EQ(dlg.ShowDir(dir, 0), QStringLiteral("/srv/"));
     EXPECT_FALSE(dlg.Cancel);
-    EXPECT_EQ(dlg.Filename, QStringLiteral("page.htm"));  // a folder is not a file choice
+    EXPECT_EQ(dlg.Filename, QStringLiteral("page.htm")); // a folder is not a file choice
 }
 
 } // namespace

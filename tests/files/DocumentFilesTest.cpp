@@ -1,12 +1,12 @@
+#include "files/DocumentFiles.h"
 #include "FaultyFileOps.h"
 #include "core/Editor.h"
 #include "dialogs/FileDlg.h"
-#include "files/DocumentFiles.h"
 #include "files/ShiftJisCodec.h"
 #include "support/FileSizeLimit.h"
-#include "support/TestFiles.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedHost.h"
+#include "support/TestFiles.h"
 #include "support/TestHome.h"
 
 #include <QDir>
@@ -17,11 +17,11 @@
 #include <cerrno>
 
 using namespace quorlex;
-using quorlex::test::readBytes;
-using quorlex::test::writeBytes;
 using quorlex::test::FaultyFileOps;
+using quorlex::test::readBytes;
 using quorlex::test::ScriptedHost;
 using quorlex::test::TestHome;
+using quorlex::test::writeBytes;
 
 namespace {
 
@@ -34,7 +34,8 @@ protected:
 
     QStringList entries() const
     {
-        return QDir(m_home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        return QDir(m_home.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
 
     // A page loaded from name holding bytes, then edited into text.
@@ -50,14 +51,14 @@ protected:
         m_host.editBox().setText(text);
         m_editor.document().Modified = true;
     }
-    void answerFile(const QString& path) { m_host.fileAnswers.enqueue({true, path}); }
+    void answerFile(const QString& path) { m_host.fileAnswers.enqueue({ true, path }); }
 
     TestHome m_home;
     ScriptedHost m_host;
-    Editor m_editor{m_host};
-    FileDlg m_dialog{m_host};
+    Editor m_editor { m_host };
+    FileDlg m_dialog { m_host };
     FaultyFileOps m_ops;
-    DocumentFiles m_files{m_editor, m_dialog, m_ops};
+    DocumentFiles m_files { m_editor, m_dialog, m_ops };
 };
 
 // --- Loading ---------------------------------------------------------------------------
@@ -98,9 +99,12 @@ struct UnreadableCase {
     QString reason;
 };
 
-void PrintTo(const UnreadableCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const UnreadableCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class UnreadableFileTest : public DocumentFilesTest, public ::testing::WithParamInterface<UnreadableCase> {};
+class UnreadableFileTest : public DocumentFilesTest, public ::testing::WithParamInterface<UnreadableCase> { };
 
 TEST_P(UnreadableFileTest, IsReportedAndNotLoaded)
 {
@@ -117,7 +121,8 @@ TEST_P(UnreadableFileTest, IsReportedAndNotLoaded)
 
     EXPECT_FALSE(m_files.LoadDocument(target));
     ASSERT_EQ(m_host.messages.size(), 1);
-    EXPECT_EQ(m_host.messages[0].text, QStringLiteral("ファイルを開けませんでした。\r") + target + u'\r' + GetParam().reason);
+    EXPECT_EQ(m_host.messages[0].text,
+        QStringLiteral("ファイルを開けませんでした。\r") + target + u'\r' + GetParam().reason);
     EXPECT_EQ(m_host.messages[0].style.toNumber(), 48);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("edited"));
     EXPECT_EQ(m_editor.document().FilePath, path("old.html"));
@@ -126,13 +131,14 @@ TEST_P(UnreadableFileTest, IsReportedAndNotLoaded)
     EXPECT_EQ(m_editor.document().BackupTicks, 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Reasons, UnreadableFileTest,
-    ::testing::Values(
-        UnreadableCase{"folder", {}, QStringLiteral("ファイルではなくフォルダです。")},
-        UnreadableCase{"no_permission", std::make_error_code(std::errc::permission_denied), QStringLiteral("アクセスが拒否されました。")},
-        UnreadableCase{"read_error", std::make_error_code(std::errc::io_error), QStringLiteral("ディスクの読み書き中にエラーが発生しました。")},
-        UnreadableCase{"device", make_error_code(FileErrc::NotRegularFile), QStringLiteral("通常のファイルではありません。")}),
+INSTANTIATE_TEST_SUITE_P(Reasons, UnreadableFileTest,
+    ::testing::Values(UnreadableCase { "folder", {}, QStringLiteral("ファイルではなくフォルダです。") },
+        UnreadableCase { "no_permission", std::make_error_code(std::errc::permission_denied),
+            QStringLiteral("アクセスが拒否されました。") },
+        UnreadableCase { "read_error", std::make_error_code(std::errc::io_error),
+            QStringLiteral("ディスクの読み書き中にエラーが発生しました。") },
+        UnreadableCase { "device", make_error_code(FileErrc::NotRegularFile),
+            QStringLiteral("通常のファイルではありません。") }),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Byte-exact round trip -----------------------------------------------------------
@@ -143,9 +149,12 @@ struct BytesCase {
     bool duplicateCodes = false; // holds codes that read as a character written in another form
 };
 
-void PrintTo(const BytesCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const BytesCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class RoundTripTest : public DocumentFilesTest, public ::testing::WithParamInterface<BytesCase> {};
+class RoundTripTest : public DocumentFilesTest, public ::testing::WithParamInterface<BytesCase> { };
 
 TEST_P(RoundTripTest, OpenedAndSavedPageIsTheSameFile)
 {
@@ -171,24 +180,23 @@ TEST_P(RoundTripTest, OpenedAndSavedPageIsTheSameFile)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bytes, RoundTripTest,
-    ::testing::Values(
-        BytesCase{"crlf", QByteArray("<P>a</P>\r\n<P>b</P>\r\n")},
-        BytesCase{"lf", QByteArray("a\nb\n\n")},
-        BytesCase{"cr", QByteArray("a\rb\r")},
-        BytesCase{"mixed_no_final_end", QByteArray("a\r\nb\nc\rd\n\re")},
-        BytesCase{"bom_kept", QByteArray("\xef\xbb\xbf<HTML>")},
-        BytesCase{"japanese_and_katakana", QByteArray("\x93\xfa\x96\x7b\xb6\xc0\x87\x40\r\n")},
-        BytesCase{"nul_and_controls", QByteArray("a\0b\x1a\t\x7f", 6)},
-        BytesCase{"undecodable_bytes", QByteArray("\x80\xa0\xfd\xfe\xff\x81\x20\x85\x40\x81", 10)},
-        BytesCase{"duplicate_codes", QByteArray("\xed\x40\xee\xef\x87\x90\xfa\x5c"), true},
-        BytesCase{"every_byte", [] {
-                      QByteArray all;
-                      for (int i = 0; i < 256; ++i)
-                          all += char(i);
-                      return all;
-                  }(), true}),
+INSTANTIATE_TEST_SUITE_P(Bytes, RoundTripTest,
+    ::testing::Values(BytesCase { "crlf", QByteArray("<P>a</P>\r\n<P>b</P>\r\n") },
+        BytesCase { "lf", QByteArray("a\nb\n\n") }, BytesCase { "cr", QByteArray("a\rb\r") },
+        BytesCase { "mixed_no_final_end", QByteArray("a\r\nb\nc\rd\n\re") },
+        BytesCase { "bom_kept", QByteArray("\xef\xbb\xbf<HTML>") },
+        BytesCase { "japanese_and_katakana", QByteArray("\x93\xfa\x96\x7b\xb6\xc0\x87\x40\r\n") },
+        BytesCase { "nul_and_controls", QByteArray("a\0b\x1a\t\x7f", 6) },
+        BytesCase { "undecodable_bytes", QByteArray("\x80\xa0\xfd\xfe\xff\x81\x20\x85\x40\x81", 10) },
+        BytesCase { "duplicate_codes", QByteArray("\xed\x40\xee\xef\x87\x90\xfa\x5c"), true },
+        BytesCase { "every_byte",
+            [] {
+                QByteArray all;
+                for (int i = 0; i < 256; ++i)
+                    all += char(i);
+                return all;
+            }(),
+            true }),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Saving ----------------------------------------------------------------------------
@@ -204,8 +212,8 @@ TEST_F(DocumentFilesTest, SaveOfUntitledPageAsksForPathAndWritesExactlyTheText)
     const FileDialogRequest& request = m_host.fileRequests[0];
     EXPECT_EQ(request.kind, FileDialogRequest::Kind::Save);
     EXPECT_EQ(request.title, QStringLiteral("ホームページの保存"));
-    const QList<FileFilter> filters{{QStringLiteral("ホームページ"), QStringLiteral("*.htm;*.html")},
-                                    {QStringLiteral("すべてのファイル"), QStringLiteral("*.*")}};
+    const QList<FileFilter> filters { { QStringLiteral("ホームページ"), QStringLiteral("*.htm;*.html") },
+        { QStringLiteral("すべてのファイル"), QStringLiteral("*.*") } };
     EXPECT_EQ(request.filters, filters);
     EXPECT_EQ(request.fileName, QStringLiteral("previous.html"));
     EXPECT_TRUE(request.promptOverwrite);
@@ -268,22 +276,32 @@ struct SaveErrorRow {
     int style;
 };
 
-void PrintTo(const SaveErrorRow& r, std::ostream* os) { *os << r.name; }
+void PrintTo(const SaveErrorRow& r, std::ostream* os)
+{
+    *os << r.name;
+}
 
 const SaveErrorRow saveErrorRows[] = {
-    {"device_unavailable_68", {ENODEV, std::generic_category()}, QStringLiteral("ディスクドライブが準備されていません。"), 48},
-    {"permission_denied_70", std::make_error_code(std::errc::permission_denied), QStringLiteral("ディスクが書き込み禁止になっています。"), 48},
-    {"write_protected_70", std::make_error_code(std::errc::read_only_file_system), QStringLiteral("ディスクが書き込み禁止になっています。"), 48},
-    {"disk_not_ready_71", {ENOMEDIUM, std::generic_category()}, QStringLiteral("ディスクが準備されていません。"), 48},
-    {"read_only_file_75", make_error_code(FileErrc::ReadOnlyFile), QStringLiteral("ファイルが読み込み専用になっています。\r解除してから保存して下さい。"), 16},
-    {"disk_full", std::make_error_code(std::errc::no_space_on_device), QStringLiteral("ディスクの空き領域が不足しています。"), 48},
-    {"missing_folder", std::make_error_code(std::errc::no_such_file_or_directory), QStringLiteral("保存先のフォルダが見つかりません。"), 48},
-    {"io_error", std::make_error_code(std::errc::io_error), QStringLiteral("ディスクの読み書き中にエラーが発生しました。"), 48},
+    { "device_unavailable_68", { ENODEV, std::generic_category() },
+        QStringLiteral("ディスクドライブが準備されていません。"), 48 },
+    { "permission_denied_70", std::make_error_code(std::errc::permission_denied),
+        QStringLiteral("ディスクが書き込み禁止になっています。"), 48 },
+    { "write_protected_70", std::make_error_code(std::errc::read_only_file_system),
+        QStringLiteral("ディスクが書き込み禁止になっています。"), 48 },
+    { "disk_not_ready_71", { ENOMEDIUM, std::generic_category() },
+        QStringLiteral("ディスクが準備されていません。"), 48 },
+    { "read_only_file_75", make_error_code(FileErrc::ReadOnlyFile),
+        QStringLiteral("ファイルが読み込み専用になっています。\r解除してから保存して下さい。"), 16 },
+    { "disk_full", std::make_error_code(std::errc::no_space_on_device),
+        QStringLiteral("ディスクの空き領域が不足しています。"), 48 },
+    { "missing_folder", std::make_error_code(std::errc::no_such_file_or_directory),
+        QStringLiteral("保存先のフォルダが見つかりません。"), 48 },
+    { "io_error", std::make_error_code(std::errc::io_error),
+        QStringLiteral("ディスクの読み書き中にエラーが発生しました。"), 48 },
 };
 
-class SaveErrorTest
-    : public DocumentFilesTest,
-      public ::testing::WithParamInterface<std::tuple<SaveErrorRow, FaultyFileOps::Step>> {};
+class SaveErrorTest : public DocumentFilesTest,
+                      public ::testing::WithParamInterface<std::tuple<SaveErrorRow, FaultyFileOps::Step>> { };
 
 TEST_P(SaveErrorTest, ShowsTheRowOnceAndKeepsOldFileAndPage)
 {
@@ -297,19 +315,19 @@ TEST_P(SaveErrorTest, ShowsTheRowOnceAndKeepsOldFileAndPage)
     EXPECT_EQ(m_host.messages[0].style.toNumber(), row.style);
     EXPECT_TRUE(m_host.messages[0].title.isEmpty());
     EXPECT_EQ(readBytes(path("page.html")), "<P>old</P>");
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("page.html")});
+    EXPECT_EQ(entries(), QStringList { QStringLiteral("page.html") });
     EXPECT_TRUE(m_editor.document().Modified);
     EXPECT_EQ(m_host.caption, QStringLiteral("page.html") + Title);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("<P>new, longer text</P>"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SaveErrorTest,
+INSTANTIATE_TEST_SUITE_P(Rows, SaveErrorTest,
     ::testing::Combine(::testing::ValuesIn(saveErrorRows),
-                       ::testing::Values(FaultyFileOps::Step::Create, FaultyFileOps::Step::Write,
-                                         FaultyFileOps::Step::Sync, FaultyFileOps::Step::Commit)),
+        ::testing::Values(FaultyFileOps::Step::Create, FaultyFileOps::Step::Write, FaultyFileOps::Step::Sync,
+            FaultyFileOps::Step::Commit)),
     [](const auto& info) {
-        return std::string(std::get<0>(info.param).name) + "_at_" + quorlex::test::stepName(std::get<1>(info.param));
+        return std::string(std::get<0>(info.param).name) + "_at_"
+            + quorlex::test::stepName(std::get<1>(info.param));
     });
 
 TEST_F(DocumentFilesTest, UnknownErrorShowsItsDescription)
@@ -318,7 +336,8 @@ TEST_F(DocumentFilesTest, UnknownErrorShowsItsDescription)
     m_ops.failAt(FaultyFileOps::Step::Write, std::make_error_code(std::errc::protocol_error));
     EXPECT_FALSE(m_files.F_Save_Click());
     ASSERT_EQ(m_host.messages.size(), 1);
-    EXPECT_TRUE(m_host.messages[0].text.startsWith(QStringLiteral("ファイルの操作中にエラーが発生しました（")));
+    EXPECT_TRUE(
+        m_host.messages[0].text.startsWith(QStringLiteral("ファイルの操作中にエラーが発生しました（")));
     EXPECT_EQ(m_host.messages[0].style.toNumber(), 48);
     EXPECT_EQ(readBytes(path("page.html")), "old");
 }
@@ -329,7 +348,8 @@ TEST_F(DocumentFilesTest, ReadOnlyFileOnDiskIsReportedAsRow75)
     ASSERT_TRUE(QFile::setPermissions(path("page.html"), QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     EXPECT_FALSE(m_files.F_Save_Click());
     ASSERT_EQ(m_host.messages.size(), 1);
-    EXPECT_EQ(m_host.messages[0].text, QStringLiteral("ファイルが読み込み専用になっています。\r解除してから保存して下さい。"));
+    EXPECT_EQ(m_host.messages[0].text,
+        QStringLiteral("ファイルが読み込み専用になっています。\r解除してから保存して下さい。"));
     EXPECT_EQ(m_host.messages[0].style.toNumber(), 16);
     EXPECT_EQ(readBytes(path("page.html")), "old");
     EXPECT_TRUE(m_editor.document().Modified);
@@ -364,7 +384,7 @@ TEST_F(DocumentFilesTest, FileSizeLimitOnDiskKeepsOldFile)
     ASSERT_EQ(m_host.messages.size(), 1);
     EXPECT_EQ(m_host.messages[0].text, QStringLiteral("ファイルが大きすぎます。"));
     EXPECT_EQ(readBytes(path("page.html")), "old");
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("page.html")});
+    EXPECT_EQ(entries(), QStringList { QStringLiteral("page.html") });
     EXPECT_TRUE(m_editor.document().Modified);
 }
 #endif
@@ -374,7 +394,7 @@ TEST_F(DocumentFilesTest, FileSizeLimitOnDiskKeepsOldFile)
 TEST_F(DocumentFilesTest, UnmappableCharactersAreWrittenAsReferencesOnlyWhenAllowed)
 {
     editedPage("page.html", "old", QStringLiteral("a\r\n☃ and 😀"));
-    m_host.answerMessages({MsgAnswer::No});
+    m_host.answerMessages({ MsgAnswer::No });
     EXPECT_FALSE(m_files.F_Save_Click());
     ASSERT_EQ(m_host.messages.size(), 1);
     EXPECT_EQ(m_host.messages[0].style.toNumber(), 36);
@@ -384,7 +404,7 @@ TEST_F(DocumentFilesTest, UnmappableCharactersAreWrittenAsReferencesOnlyWhenAllo
     EXPECT_TRUE(m_editor.document().Modified);
     EXPECT_EQ(m_host.captions.size(), 1);
 
-    m_host.answerMessages({MsgAnswer::Yes});
+    m_host.answerMessages({ MsgAnswer::Yes });
     EXPECT_TRUE(m_files.F_Save_Click());
     EXPECT_EQ(m_host.messages.size(), 2);
     EXPECT_EQ(readBytes(path("page.html")), "a\r\n&#9731; and &#128512;");
@@ -402,14 +422,17 @@ TEST_F(DocumentFilesTest, UnmodifiedPageIsNotAskedAbout)
 struct PromptCase {
     const char* name;
     MsgAnswer answer;
-    bool titled;     // the page has a path (else Save runs Save As, which is cancelled)
-    bool stop;       // what ConfirmSaveChanges returns
+    bool titled; // the page has a path (else Save runs Save As, which is cancelled)
+    bool stop; // what ConfirmSaveChanges returns
     bool written;
 };
 
-void PrintTo(const PromptCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PromptCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class ConfirmSaveTest : public DocumentFilesTest, public ::testing::WithParamInterface<PromptCase> {};
+class ConfirmSaveTest : public DocumentFilesTest, public ::testing::WithParamInterface<PromptCase> { };
 
 TEST_P(ConfirmSaveTest, AnswersDecide)
 {
@@ -418,7 +441,7 @@ TEST_P(ConfirmSaveTest, AnswersDecide)
         editedPage("page.html", "old", QStringLiteral("new"));
     else
         untitledModified(QStringLiteral("new"));
-    m_host.answerMessages({c.answer});
+    m_host.answerMessages({ c.answer });
 
     EXPECT_EQ(m_files.ConfirmSaveChanges(), c.stop);
     ASSERT_EQ(m_host.messages.size(), 1);
@@ -432,19 +455,18 @@ TEST_P(ConfirmSaveTest, AnswersDecide)
     EXPECT_EQ(m_host.fileRequests.size(), c.titled ? 0 : (c.answer == MsgAnswer::Yes ? 1 : 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Answers, ConfirmSaveTest,
-    ::testing::Values(PromptCase{"yes_saved", MsgAnswer::Yes, true, false, true},
-                      PromptCase{"yes_save_as_cancelled", MsgAnswer::Yes, false, true, false},
-                      PromptCase{"no", MsgAnswer::No, true, false, false},
-                      PromptCase{"cancel", MsgAnswer::Cancel, true, true, false}),
+INSTANTIATE_TEST_SUITE_P(Answers, ConfirmSaveTest,
+    ::testing::Values(PromptCase { "yes_saved", MsgAnswer::Yes, true, false, true },
+        PromptCase { "yes_save_as_cancelled", MsgAnswer::Yes, false, true, false },
+        PromptCase { "no", MsgAnswer::No, true, false, false },
+        PromptCase { "cancel", MsgAnswer::Cancel, true, true, false }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DocumentFilesTest, YesWithFailedSaveStopsAfterOneErrorMessage)
 {
     editedPage("page.html", "old", QStringLiteral("new"));
     m_ops.failAt(FaultyFileOps::Step::Write, std::make_error_code(std::errc::no_space_on_device));
-    m_host.answerMessages({MsgAnswer::Yes});
+    m_host.answerMessages({ MsgAnswer::Yes });
     EXPECT_TRUE(m_files.ConfirmSaveChanges());
     ASSERT_EQ(m_host.messages.size(), 2);
     EXPECT_EQ(m_host.messages[1].text, QStringLiteral("ディスクの空き領域が不足しています。"));
@@ -463,8 +485,9 @@ TEST_F(DocumentFilesTest, OpenShowsTheDocumentDialogAndLoadsTheChoice)
     const FileDialogRequest& request = m_host.fileRequests[0];
     EXPECT_EQ(request.kind, FileDialogRequest::Kind::Open);
     EXPECT_EQ(request.title, QStringLiteral("ホームページを開く"));
-    const QList<FileFilter> filters{{QStringLiteral("ホームページ(HTML) "), QStringLiteral("*.htm;*.html")},
-                                    {QStringLiteral("すべてのファイル "), QStringLiteral("*.*")}};
+    const QList<FileFilter> filters { { QStringLiteral("ホームページ(HTML) "),
+                                          QStringLiteral("*.htm;*.html") },
+        { QStringLiteral("すべてのファイル "), QStringLiteral("*.*") } };
     EXPECT_EQ(request.filters, filters);
     EXPECT_TRUE(request.fileName.isEmpty());
     EXPECT_TRUE(request.fileMustExist);
@@ -490,7 +513,7 @@ TEST_F(DocumentFilesTest, OpenOnModifiedPageAsksFirst)
 
     // Cancel: no dialog, nothing changes.
     editedPage("page.html", "old", QStringLiteral("edited"));
-    m_host.answerMessages({MsgAnswer::Cancel});
+    m_host.answerMessages({ MsgAnswer::Cancel });
     answerFile(path("other.html"));
     m_files.F_Open_Click();
     EXPECT_TRUE(m_host.fileRequests.isEmpty());
@@ -498,7 +521,7 @@ TEST_F(DocumentFilesTest, OpenOnModifiedPageAsksFirst)
 
     // Yes with a failing save: the error, and no dialog.
     m_ops.failAt(FaultyFileOps::Step::Create, std::make_error_code(std::errc::read_only_file_system));
-    m_host.answerMessages({MsgAnswer::Yes});
+    m_host.answerMessages({ MsgAnswer::Yes });
     m_files.F_Open_Click();
     EXPECT_TRUE(m_host.fileRequests.isEmpty());
     EXPECT_EQ(m_host.messages.size(), 3);
@@ -506,7 +529,7 @@ TEST_F(DocumentFilesTest, OpenOnModifiedPageAsksFirst)
     m_ops.heal();
 
     // No: the changes are dropped and the chosen file opens.
-    m_host.answerMessages({MsgAnswer::No});
+    m_host.answerMessages({ MsgAnswer::No });
     m_files.F_Open_Click();
     EXPECT_EQ(m_host.fileRequests.size(), 1);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("other"));
@@ -514,7 +537,7 @@ TEST_F(DocumentFilesTest, OpenOnModifiedPageAsksFirst)
 
     // Yes: saved first, then opened.
     editedPage("page.html", "old", QStringLiteral("kept"));
-    m_host.answerMessages({MsgAnswer::Yes});
+    m_host.answerMessages({ MsgAnswer::Yes });
     answerFile(path("other.html"));
     m_files.F_Open_Click();
     EXPECT_EQ(readBytes(path("page.html")), "kept");
@@ -529,15 +552,15 @@ TEST_F(DocumentFilesTest, FrameDropAsksOnceThenLoadsEachFile)
     writeBytes(path("1.html"), "one");
     writeBytes(path("2.html"), "two");
     editedPage("page.html", "old", QStringLiteral("edited"));
-    const QStringList dropped{path("1.html"), path("2.html")};
+    const QStringList dropped { path("1.html"), path("2.html") };
 
-    m_host.answerMessages({MsgAnswer::Cancel});
+    m_host.answerMessages({ MsgAnswer::Cancel });
     m_files.Form_OLEDragDrop(dropped);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("edited"));
     EXPECT_TRUE(m_editor.document().Modified);
     EXPECT_TRUE(m_ops.reads.filter(QStringLiteral("html")).size() == 1); // page.html only
 
-    m_host.answerMessages({MsgAnswer::No});
+    m_host.answerMessages({ MsgAnswer::No });
     m_files.Form_OLEDragDrop(dropped);
     EXPECT_EQ(m_host.messages.size(), 2);
     EXPECT_EQ(m_host.messages[1].text, SavePrompt);
@@ -546,7 +569,7 @@ TEST_F(DocumentFilesTest, FrameDropAsksOnceThenLoadsEachFile)
     EXPECT_EQ(m_ops.reads.mid(1), dropped);
 
     // An unmodified page is replaced without a question.
-    m_files.Form_OLEDragDrop({path("1.html")});
+    m_files.Form_OLEDragDrop({ path("1.html") });
     EXPECT_EQ(m_host.messages.size(), 2);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("one"));
 }
@@ -556,8 +579,8 @@ TEST_F(DocumentFilesTest, BoxDropOfTwoFilesAsksOnce)
     writeBytes(path("1.html"), "one");
     writeBytes(path("2.html"), "two");
     editedPage("page.html", "old", QStringLiteral("edited"));
-    m_host.answerMessages({MsgAnswer::No});
-    m_files.Text1_OLEDragDrop({path("1.html"), path("2.html")});
+    m_host.answerMessages({ MsgAnswer::No });
+    m_files.Text1_OLEDragDrop({ path("1.html"), path("2.html") });
     ASSERT_EQ(m_host.messages.size(), 1);
     EXPECT_EQ(m_host.messages[0].text, SavePrompt);
     EXPECT_EQ(m_host.messages[0].style.toNumber(), 35);
@@ -572,8 +595,8 @@ TEST_F(DocumentFilesTest, BoxDropYesRunsSaveAsAndStopsWhenItDoesNotWrite)
     editedPage("page.html", "old", QStringLiteral("edited"));
 
     // Save As cancelled: the drop stops and the changes stay.
-    m_host.answerMessages({MsgAnswer::Yes});
-    m_files.Text1_OLEDragDrop({path("1.html")});
+    m_host.answerMessages({ MsgAnswer::Yes });
+    m_files.Text1_OLEDragDrop({ path("1.html") });
     EXPECT_EQ(m_host.fileRequests.size(), 1);
     EXPECT_EQ(m_host.fileRequests[0].kind, FileDialogRequest::Kind::Save);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("edited"));
@@ -581,26 +604,26 @@ TEST_F(DocumentFilesTest, BoxDropYesRunsSaveAsAndStopsWhenItDoesNotWrite)
 
     // Save As failing: the same, after its one message.
     m_ops.failAt(FaultyFileOps::Step::Sync, std::make_error_code(std::errc::no_space_on_device));
-    m_host.answerMessages({MsgAnswer::Yes});
+    m_host.answerMessages({ MsgAnswer::Yes });
     answerFile(path("copy.html"));
-    m_files.Text1_OLEDragDrop({path("1.html")});
+    m_files.Text1_OLEDragDrop({ path("1.html") });
     EXPECT_EQ(m_host.messages.size(), 3);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("edited"));
     EXPECT_FALSE(QFileInfo::exists(path("copy.html")));
     m_ops.heal();
 
     // Save As writing: the page is saved under the new name, then the file loads.
-    m_host.answerMessages({MsgAnswer::Yes});
+    m_host.answerMessages({ MsgAnswer::Yes });
     answerFile(path("copy.html"));
-    m_files.Text1_OLEDragDrop({path("1.html")});
+    m_files.Text1_OLEDragDrop({ path("1.html") });
     EXPECT_EQ(readBytes(path("copy.html")), "edited");
     EXPECT_EQ(readBytes(path("page.html")), "old");
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("one"));
 
     // Cancel stops before loading.
     untitledModified(QStringLiteral("again"));
-    m_host.answerMessages({MsgAnswer::Cancel});
-    m_files.Text1_OLEDragDrop({path("1.html")});
+    m_host.answerMessages({ MsgAnswer::Cancel });
+    m_files.Text1_OLEDragDrop({ path("1.html") });
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("again"));
 }
 

@@ -68,11 +68,16 @@ private:
 inline std::string stepName(FaultyFileOps::Step step)
 {
     switch (step) {
-    case FaultyFileOps::Step::Read: return "read";
-    case FaultyFileOps::Step::Create: return "create";
-    case FaultyFileOps::Step::Write: return "write";
-    case FaultyFileOps::Step::Sync: return "sync";
-    case FaultyFileOps::Step::Commit: return "commit";
+    case FaultyFileOps::Step::Read:
+        return "read";
+    case FaultyFileOps::Step::Create:
+        return "create";
+    case FaultyFileOps::Step::Write:
+        return "write";
+    case FaultyFileOps::Step::Sync:
+        return "sync";
+    case FaultyFileOps::Step::Commit:
+        return "commit";
     }
     return "step";
 }

@@ -1,8 +1,8 @@
-#include "FaultyFileOps.h"
 #include "files/FileOps.h"
+#include "FaultyFileOps.h"
 #include "support/FileSizeLimit.h"
-#include "support/TestFiles.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,9 +16,9 @@
 #include <unistd.h>
 
 using namespace quorlex;
+using quorlex::test::FaultyFileOps;
 using quorlex::test::readBytes;
 using quorlex::test::writeBytes;
-using quorlex::test::FaultyFileOps;
 
 namespace {
 
@@ -30,11 +30,12 @@ protected:
 
     QStringList entries() const
     {
-        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        return QDir(m_dir.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
     static mode_t modeOf(const QString& path)
     {
-        struct stat st {};
+        struct stat st { };
         return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
     }
 
@@ -46,7 +47,7 @@ TEST_F(FileOpsTest, NewFileHoldsExactlyTheBytesWithUsualPermissions)
     const QByteArray bytes("a\r\nb\nc\r\x82\xa0", 10);
     ASSERT_FALSE(replaceFile(path(), bytes));
     EXPECT_EQ(readBytes(path()), bytes);
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("page.html")});
+    EXPECT_EQ(entries(), QStringList { QStringLiteral("page.html") });
     const mode_t mask = ::umask(0);
     ::umask(mask);
     EXPECT_EQ(modeOf(path()), 0666 & ~mask);
@@ -59,7 +60,7 @@ TEST_F(FileOpsTest, ReplacingKeepsPermissions)
     ASSERT_FALSE(replaceFile(path(), "new"));
     EXPECT_EQ(readBytes(path()), "new");
     EXPECT_EQ(modeOf(path()), 0640u);
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("page.html")});
+    EXPECT_EQ(entries(), QStringList { QStringLiteral("page.html") });
 }
 
 TEST_F(FileOpsTest, WritesThroughSymbolicLink)
@@ -78,7 +79,7 @@ TEST_F(FileOpsTest, ReadOnlyFileIsRefusedBeforeWriting)
     ASSERT_EQ(::chmod(QFile::encodeName(path()).constData(), 0444), 0);
     EXPECT_EQ(replaceFile(path(), "new"), make_error_code(FileErrc::ReadOnlyFile));
     EXPECT_EQ(readBytes(path()), "keep");
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("page.html")});
+    EXPECT_EQ(entries(), QStringList { QStringLiteral("page.html") });
 }
 
 TEST_F(FileOpsTest, MissingFolderIsNotCreated)
@@ -120,10 +121,10 @@ TEST_F(FileOpsTest, ShortWriteLeavesOldFileIntact)
 
     EXPECT_EQ(error, std::errc::file_too_large);
     EXPECT_EQ(readBytes(path()), "old page");
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("page.html")});
+    EXPECT_EQ(entries(), QStringList { QStringLiteral("page.html") });
 }
 
-class FileOpsStepTest : public FileOpsTest, public ::testing::WithParamInterface<FaultyFileOps::Step> {};
+class FileOpsStepTest : public FileOpsTest, public ::testing::WithParamInterface<FaultyFileOps::Step> { };
 
 TEST_P(FileOpsStepTest, FailedStepLeavesOldFileAndNoNewOne)
 {
@@ -132,7 +133,7 @@ TEST_P(FileOpsStepTest, FailedStepLeavesOldFileAndNoNewOne)
     ops.failAt(GetParam(), std::make_error_code(std::errc::no_space_on_device));
     EXPECT_EQ(replaceFile(ops, path(), QByteArray(10000, 'n')), std::errc::no_space_on_device);
     EXPECT_EQ(readBytes(path()), "old page");
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("page.html")});
+    EXPECT_EQ(entries(), QStringList { QStringLiteral("page.html") });
     EXPECT_EQ(ops.discards, 1);
 
     ops.heal();
@@ -141,9 +142,9 @@ TEST_P(FileOpsStepTest, FailedStepLeavesOldFileAndNoNewOne)
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, FileOpsStepTest,
-                         ::testing::Values(FaultyFileOps::Step::Create, FaultyFileOps::Step::Write,
-                                           FaultyFileOps::Step::Sync, FaultyFileOps::Step::Commit),
-                         [](const auto& info) { return quorlex::test::stepName(info.param); });
+    ::testing::Values(FaultyFileOps::Step::Create, FaultyFileOps::Step::Write, FaultyFileOps::Step::Sync,
+        FaultyFileOps::Step::Commit),
+    [](const auto& info) { return quorlex::test::stepName(info.param); });
 
 // A pipe would block a plain open until someone writes to it.
 TEST_F(FileOpsTest, ReadAllRefusesPipeWithoutBlocking)

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-
 using namespace quorlex;
 using quorlex::test::readBytes;
 using quorlex::test::writeBytes;
@@ -23,7 +22,8 @@ protected:
     QString path(const QString& name = QStringLiteral("page.html")) const { return m_dir.filePath(name); }
     QStringList entries() const
     {
-        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        return QDir(m_dir.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
     std::error_code replace(const QString& target, const QByteArray& bytes)
     {
@@ -41,7 +41,7 @@ TEST_F(PortableFileOpsTest, WritesNewAndReplacesOldFilesExactly)
     EXPECT_EQ(readBytes(path()), bytes);
     ASSERT_FALSE(replace(path(), "new"));
     EXPECT_EQ(readBytes(path()), "new");
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("page.html")});
+    EXPECT_EQ(entries(), QStringList { QStringLiteral("page.html") });
 }
 
 TEST_F(PortableFileOpsTest, RefusesWhatItMustNotReplace)
@@ -56,12 +56,11 @@ TEST_F(PortableFileOpsTest, RefusesWhatItMustNotReplace)
 
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.html")));
     EXPECT_EQ(replace(path(QStringLiteral("folder.html")), "x"), std::errc::is_a_directory);
-    EXPECT_EQ(entries(), (QStringList{QStringLiteral("folder.html"), QStringLiteral("page.html")}));
+    EXPECT_EQ(entries(), (QStringList { QStringLiteral("folder.html"), QStringLiteral("page.html") }));
 }
 
 // Both implementations of the file steps read a page the same way.
-template <typename Ops>
-class ReadAllTest : public ::testing::Test {
+template <typename Ops> class ReadAllTest : public ::testing::Test {
 protected:
     QTemporaryDir m_dir;
 };
@@ -73,14 +72,16 @@ TYPED_TEST(ReadAllTest, GivesEveryByteOrTheReason)
 {
     TypeParam ops;
     const QString page = this->m_dir.filePath(QStringLiteral("page.html"));
-    const QByteArray bytes("\xef\xbb\xbf" "a\0b\r\n\x81", 9);
+    const QByteArray bytes("\xef\xbb\xbf"
+                           "a\0b\r\n\x81",
+        9);
     writeBytes(page, bytes);
     QByteArray read;
     ASSERT_FALSE(ops.readAll(page, read));
     EXPECT_EQ(read, bytes);
     read = "untouched";
     EXPECT_EQ(ops.readAll(this->m_dir.filePath(QStringLiteral("none.html")), read),
-              std::errc::no_such_file_or_directory);
+        std::errc::no_such_file_or_directory);
     EXPECT_EQ(ops.readAll(this->m_dir.path(), read), std::errc::is_a_directory);
     EXPECT_EQ(read, "untouched");
 }
@@ -99,7 +100,7 @@ TEST_F(PortableFileOpsTest, ShortWriteLeavesOldFileIntact)
 
     EXPECT_TRUE(error);
     EXPECT_EQ(readBytes(path()), "old page");
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("page.html")});
+    EXPECT_EQ(entries(), QStringList { QStringLiteral("page.html") });
 }
 #endif
 

@@ -11,10 +11,9 @@ using namespace quorlex;
 
 namespace {
 
-class Converter
-{
+class Converter {
 public:
-    Converter(const char *to, const char *from)
+    Converter(const char* to, const char* from)
         : m_cd(iconv_open(to, from))
     {
     }
@@ -23,8 +22,8 @@ public:
         if (valid())
             iconv_close(m_cd);
     }
-    Converter(const Converter &) = delete;
-    Converter &operator=(const Converter &) = delete;
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
 
     bool valid() const { return m_cd != iconv_t(-1); }
 
@@ -32,10 +31,10 @@ public:
     std::optional<QByteArray> convert(QByteArrayView in)
     {
         iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-        char *ip = const_cast<char *>(in.data());
+        char* ip = const_cast<char*>(in.data());
         size_t il = size_t(in.size());
         char buffer[64];
-        char *op = buffer;
+        char* op = buffer;
         size_t ol = sizeof buffer;
         if (iconv(m_cd, &ip, &il, &op, &ol) == size_t(-1) || il != 0
             || iconv(m_cd, nullptr, nullptr, &op, &ol) == size_t(-1))
@@ -47,25 +46,24 @@ private:
     iconv_t m_cd;
 };
 
-QString fromUtf16Le(const QByteArray &b)
+QString fromUtf16Le(const QByteArray& b)
 {
-    return QString(reinterpret_cast<const QChar *>(b.constData()), b.size() / 2);
+    return QString(reinterpret_cast<const QChar*>(b.constData()), b.size() / 2);
 }
 
-QByteArray toUtf16Le(const QString &s)
+QByteArray toUtf16Le(const QString& s)
 {
-    return QByteArray(reinterpret_cast<const char *>(s.utf16()), s.size() * 2);
+    return QByteArray(reinterpret_cast<const char*>(s.utf16()), s.size() * 2);
 }
 
-bool hasReserved(const QString &text)
+bool hasReserved(const QString& text)
 {
     return std::any_of(text.begin(), text.end(), [](QChar c) {
         return c.unicode() >= ShiftJis::ReservedBase + 0x80 && c.unicode() <= ShiftJis::ReservedBase + 0xFF;
     });
 }
 
-class ShiftJisIconv : public testing::Test
-{
+class ShiftJisIconv : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -73,8 +71,8 @@ protected:
             GTEST_SKIP() << "iconv has no CP932 converter";
     }
 
-    Converter m_decoder{"UTF-16LE", "CP932"};
-    Converter m_encoder{"CP932", "UTF-16LE"};
+    Converter m_decoder { "UTF-16LE", "CP932" };
+    Converter m_encoder { "CP932", "UTF-16LE" };
 };
 
 } // namespace

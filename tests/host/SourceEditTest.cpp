@@ -1,5 +1,5 @@
-#include "host/LineBreakIndex.h"
 #include "host/SourceEdit.h"
+#include "host/LineBreakIndex.h"
 #include "host/SourceEditBox.h"
 #include "support/QtPrinters.h"
 #include "support/StringEditBox.h"
@@ -50,10 +50,18 @@ TEST(SourceEdit, TextRoundTripKeepsEveryLineEnd)
 {
     SourceEdit edit;
     const QStringList cases = {
-        QString(), QStringLiteral("a"), QStringLiteral("a\r\nb"), QStringLiteral("a\nb\n"),
-        QStringLiteral("a\rb\r"), QStringLiteral("\r\n\r\n"), QStringLiteral("a\r\nb\nc\rd"),
-        QStringLiteral("\r\r\n\n\r"), QStringLiteral("\n"), QStringLiteral("x\u00a0y\tz"),
-        QStringLiteral("日本語\r\n\r\nテキスト\n"), QStringLiteral("a\u2028b"),
+        QString(),
+        QStringLiteral("a"),
+        QStringLiteral("a\r\nb"),
+        QStringLiteral("a\nb\n"),
+        QStringLiteral("a\rb\r"),
+        QStringLiteral("\r\n\r\n"),
+        QStringLiteral("a\r\nb\nc\rd"),
+        QStringLiteral("\r\r\n\n\r"),
+        QStringLiteral("\n"),
+        QStringLiteral("x\u00a0y\tz"),
+        QStringLiteral("日本語\r\n\r\nテキスト\n"),
+        QStringLiteral("a\u2028b"),
     };
     for (const QString& text : cases) {
         edit.setSourceText(text);
@@ -74,11 +82,11 @@ TEST(SourceEdit, OffsetsCountCrLfAsTwo)
     SourceEdit edit;
     SourceEditBox box(edit);
     box.setText(QStringLiteral("ab\r\ncd\nef\r\n"));
-    box.setSelStart(4);  // before c
+    box.setSelStart(4); // before c
     EXPECT_EQ(box.selStart(), 4);
     box.setSelLength(4);
     EXPECT_EQ(visible(box.selText()), QStringLiteral("cd<LF>e"));
-    box.setSelStart(3);  // between CR and LF: stays at the line's end
+    box.setSelStart(3); // between CR and LF: stays at the line's end
     EXPECT_EQ(box.selStart(), 2);
     box.setSelStart(999);
     EXPECT_EQ(box.selStart(), 11);
@@ -134,7 +142,7 @@ TEST(SourceEdit, UndoBringsBackTheLineEndsItRemoved)
     box.setText(original);
     EXPECT_FALSE(box.canUndo());
     box.setSelStart(2);
-    box.setSelLength(17);  // from inside "one" to inside "four"
+    box.setSelLength(17); // from inside "one" to inside "four"
     box.setSelText(QStringLiteral("X\r\nY"));
     EXPECT_EQ(visible(box.text()), QStringLiteral("onX<CR><LF>Y<LF>five"));
     EXPECT_TRUE(box.canUndo());
@@ -160,14 +168,14 @@ TEST(SourceEdit, KeysReportCodesAndEnterInsertsCrLf)
     QTest::keyClick(&edit, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClick(&edit, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(visible(edit.sourceText()), QStringLiteral("a<LF>bx<CR><LF><CR><LF><CR><LF>"));
-    EXPECT_EQ(codes, (QList<int>{'x', 13, 13, 13}));
+    EXPECT_EQ(codes, (QList<int> { 'x', 13, 13, 13 }));
     EXPECT_FALSE(edit.sourceText().contains(QChar(0x2028)));
     EXPECT_FALSE(edit.sourceText().contains(QChar(0x2029)));
     codes.clear();
     QTest::keyClick(&edit, Qt::Key_Backspace);
     QTest::keyClick(&edit, Qt::Key_Left);
     QTest::keyClick(&edit, Qt::Key_Delete);
-    EXPECT_EQ(codes, (QList<int>{8, 0}));  // arrows produce nothing; Delete counts as typing
+    EXPECT_EQ(codes, (QList<int> { 8, 0 })); // arrows produce nothing; Delete counts as typing
 }
 
 TEST(SourceEdit, InputMethodCommitAddsOnlyItsText)
@@ -215,9 +223,10 @@ TEST(SourceEdit, DropsAcceptOnlyFiles)
     EXPECT_TRUE(edit.sourceText().isEmpty());
     EXPECT_TRUE(dropped.isEmpty());
     QMimeData files;
-    files.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.html")), QUrl::fromLocalFile(QStringLiteral("/tmp/b.html"))});
+    files.setUrls({ QUrl::fromLocalFile(QStringLiteral("/tmp/a.html")),
+        QUrl::fromLocalFile(QStringLiteral("/tmp/b.html")) });
     EXPECT_TRUE(edit.acceptDroppedData(&files));
-    EXPECT_EQ(dropped, (QStringList{QStringLiteral("/tmp/a.html"), QStringLiteral("/tmp/b.html")}));
+    EXPECT_EQ(dropped, (QStringList { QStringLiteral("/tmp/a.html"), QStringLiteral("/tmp/b.html") }));
 }
 
 // Removing text from the start of a line through a later break must keep the break
@@ -229,7 +238,7 @@ TEST(SourceEdit, RemovalFromALineStartKeepsTheBreakBeforeIt)
     const QString original = QStringLiteral("a\r\nbb\ncc\rdd");
     box.setText(original);
     box.setSelStart(3);
-    box.setSelLength(4);  // "bb\nc"
+    box.setSelLength(4); // "bb\nc"
     box.setSelText(QString());
     EXPECT_EQ(visible(box.text()), QStringLiteral("a<CR><LF>c<CR>dd"));
     box.undo();

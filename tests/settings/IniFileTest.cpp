@@ -11,7 +11,6 @@
 
 #include <ostream>
 
-
 static void PrintTo(const QString& s, std::ostream* os)
 {
     *os << '"' << s.toStdString() << '"';
@@ -21,8 +20,7 @@ using namespace quorlex;
 
 namespace {
 
-class IniFileTest : public testing::Test
-{
+class IniFileTest : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -77,7 +75,7 @@ TEST_F(IniFileTest, FirstWritesCreateFile)
     ASSERT_TRUE(m_ini.SetIni("Main", "TagBar", "True"));
     EXPECT_EQ(readFile(), "[Main]\r\nFileBar=True\r\nTagBar=True\r\n");
     EXPECT_EQ(m_ini.GetIni("main", "filebar", "0"), u"True");
-    EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("quorlex.ini")});
+    EXPECT_EQ(folderEntries(), QStringList { QStringLiteral("quorlex.ini") });
 }
 
 TEST_F(IniFileTest, WritesJapaneseAsShiftJis)
@@ -112,16 +110,15 @@ TEST_F(IniFileTest, HandEditedFileKeepsEverythingElse)
 {
     // Japanese comments, LF and CR line ends, stray lines and a trailing ^Z, as an editor may
     // leave them.
-    const QByteArray handMade =
-        "; \x83\x4e\x83\x48\x81\x5b\x83\x8c\x83\x4e\x83\x58\x82\xcc\x90\xdd\x92\xe8\n"
-        "\n"
-        "[HTML]\r\n"
-        "  TagCase = 1 \r\n"
-        "\tnote without equals\r\n"
-        "[Main]\r"
-        "PreviewSave='2'\r"
-        "FILEBAR=False\r"
-        "\x1a";
+    const QByteArray handMade = "; \x83\x4e\x83\x48\x81\x5b\x83\x8c\x83\x4e\x83\x58\x82\xcc\x90\xdd\x92\xe8\n"
+                                "\n"
+                                "[HTML]\r\n"
+                                "  TagCase = 1 \r\n"
+                                "\tnote without equals\r\n"
+                                "[Main]\r"
+                                "PreviewSave='2'\r"
+                                "FILEBAR=False\r"
+                                "\x1a";
     writeFile(handMade);
 
     EXPECT_EQ(m_ini.GetIni("HTML", "TagCase", "0"), u"1");
@@ -134,16 +131,16 @@ TEST_F(IniFileTest, HandEditedFileKeepsEverythingElse)
     ASSERT_TRUE(m_ini.SetIni("Main", "TagBar", "False"));
     ASSERT_TRUE(m_ini.SetIni("HTML", "TagCase", "0"));
     EXPECT_EQ(readFile(),
-              "; \x83\x4e\x83\x48\x81\x5b\x83\x8c\x83\x4e\x83\x58\x82\xcc\x90\xdd\x92\xe8\n"
-              "\n"
-              "[HTML]\r\n"
-              "TagCase=0\r\n"
-              "\tnote without equals\r\n"
-              "[Main]\r"
-              "PreviewSave='2'\r"
-              "FILEBAR=True\r"
-              "TagBar=False\r\n"
-              "\x1a");
+        "; \x83\x4e\x83\x48\x81\x5b\x83\x8c\x83\x4e\x83\x58\x82\xcc\x90\xdd\x92\xe8\n"
+        "\n"
+        "[HTML]\r\n"
+        "TagCase=0\r\n"
+        "\tnote without equals\r\n"
+        "[Main]\r"
+        "PreviewSave='2'\r"
+        "FILEBAR=True\r"
+        "TagBar=False\r\n"
+        "\x1a");
 }
 
 TEST_F(IniFileTest, MissingFolderFailsWithoutCreatingIt)
@@ -163,7 +160,6 @@ TEST_F(IniFileTest, RefusedValueLeavesFileUntouched)
     EXPECT_EQ(readFile(), content);
 }
 
-
 TEST_F(IniFileTest, FailedWriteLeavesOldFileIntact)
 {
 #ifdef Q_OS_UNIX
@@ -177,7 +173,7 @@ TEST_F(IniFileTest, FailedWriteLeavesOldFileIntact)
     }
     EXPECT_FALSE(written);
     EXPECT_EQ(readFile(), content);
-    EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("quorlex.ini")});
+    EXPECT_EQ(folderEntries(), QStringList { QStringLiteral("quorlex.ini") });
     EXPECT_EQ(m_ini.GetIni("Main", "Note", "none"), u"none");
 #else
     GTEST_SKIP() << "needs a file size limit";

@@ -1,6 +1,6 @@
-#include "settings/IniFile.h"
 #include "settings/LoadSetting.h"
 #include "core/InsertionSettings.h"
+#include "settings/IniFile.h"
 #include "support/TestHome.h"
 
 #include <QFile>
@@ -32,19 +32,21 @@ InsertionSettings loadFrom(const QByteArray& content, bool* ok = nullptr)
 
 TEST(LoadSetting, TagCaseIsUpperOnlyForExactlyZero)
 {
-    struct Row { const char* ini; bool upper; };
+    struct Row {
+        const char* ini;
+        bool upper;
+    };
     const Row rows[] = {
-        {nullptr, true},                        // no file: default "0"
-        {"[Main]\r\nFileBar=True\r\n", true},   // no key
-        {"[HTML]\r\nTagCase=0\r\n", true},
-        {"[html]\r\ntagcase = 0 \r\n", true},   // names without case, blanks dropped
-        {"[HTML]\r\nTagCase=1\r\n", false},
-        {"[HTML]\r\nTagCase=\r\n", false},      // present but empty
-        {"[HTML]\r\nTagCase=00\r\n", false},
-        {"[HTML]\r\nTagCase=\"0\"\r\n", true},  // quotes are dropped
+        { nullptr, true }, // no file: default "0"
+        { "[Main]\r\nFileBar=True\r\n", true }, // no key
+        { "[HTML]\r\nTagCase=0\r\n", true },
+        { "[html]\r\ntagcase = 0 \r\n", true }, // names without case, blanks dropped
+        { "[HTML]\r\nTagCase=1\r\n", false }, { "[HTML]\r\nTagCase=\r\n", false }, // present but empty
+        { "[HTML]\r\nTagCase=00\r\n", false }, { "[HTML]\r\nTagCase=\"0\"\r\n", true }, // quotes are dropped
     };
     for (const Row& r : rows)
-        EXPECT_EQ(loadFrom(r.ini ? QByteArray(r.ini) : QByteArray()).UpperCaseTags, r.upper) << (r.ini ? r.ini : "(none)");
+        EXPECT_EQ(loadFrom(r.ini ? QByteArray(r.ini) : QByteArray()).UpperCaseTags, r.upper)
+            << (r.ini ? r.ini : "(none)");
 }
 
 TEST(LoadSetting, PreviewSaveReadsANumberRoundedHalfToEven)

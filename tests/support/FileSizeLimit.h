@@ -31,7 +31,7 @@ public:
     bool ok() const { return m_ok; }
 
 private:
-    rlimit m_saved{};
+    rlimit m_saved {};
     void (*m_oldHandler)(int) = nullptr;
     bool m_ok = false;
 };

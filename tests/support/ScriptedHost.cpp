@@ -4,13 +4,13 @@ namespace quorlex::test {
 
 QString ScriptedHost::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
-    inputs.append({prompt, title, defaultText});
+    inputs.append({ prompt, title, defaultText });
     return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
 }
 
 MsgAnswer ScriptedHost::messageBox(const QString& text, MsgStyle style, const QString& title)
 {
-    messages.append({text, style, title});
+    messages.append({ text, style, title });
     if (onMessage)
         onMessage(messages.last());
     return messageAnswers.isEmpty() ? MsgAnswer::Ok : messageAnswers.dequeue();
@@ -67,12 +67,12 @@ void ScriptedHost::setToolbarButtonPressed(const QString& bar, const QString& ke
 FileDialogResult ScriptedHost::showFileDialog(const FileDialogRequest& request)
 {
     fileRequests.append(request);
-    return fileAnswers.isEmpty() ? FileDialogResult{} : fileAnswers.dequeue();
+    return fileAnswers.isEmpty() ? FileDialogResult {} : fileAnswers.dequeue();
 }
 
 QString ScriptedHost::showFolderDialog(const QString& prompt, const QString& initialDirectory)
 {
-    folderRequests.append({prompt, initialDirectory});
+    folderRequests.append({ prompt, initialDirectory });
     return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
 }
 

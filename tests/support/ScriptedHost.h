@@ -1,7 +1,7 @@
 #pragma once
 
-#include "support/StringEditBox.h"
 #include "host/Host.h"
+#include "support/StringEditBox.h"
 
 #include <QHash>
 #include <QList>
@@ -16,23 +16,41 @@ namespace quorlex::test {
 // A host whose boxes answer from queues and record what they were asked.
 class ScriptedHost : public Host {
 public:
-    struct Input { QString prompt, title, defaultText; };
-    struct Message { QString text; MsgStyle style; QString title; };
+    struct Input {
+        QString prompt, title, defaultText;
+    };
+    struct Message {
+        QString text;
+        MsgStyle style;
+        QString title;
+    };
 
     EditBox& editBox() override { return box(); }
     virtual EditBox& box() { return m_box; }
     StringEditBox& stringBox() { return m_box; }
 
     // Answers for the input boxes, in order; a missing answer counts as a cancel.
-    void answerInputs(const QStringList& answers) { for (const auto& a : answers) inputAnswers.enqueue(a); }
+    void answerInputs(const QStringList& answers)
+    {
+        for (const auto& a : answers)
+            inputAnswers.enqueue(a);
+    }
     // Results for the message boxes, in order; a missing one answers OK.
-    void answerMessages(const QList<MsgAnswer>& results) { for (MsgAnswer r : results) messageAnswers.enqueue(r); }
+    void answerMessages(const QList<MsgAnswer>& results)
+    {
+        for (MsgAnswer r : results)
+            messageAnswers.enqueue(r);
+    }
 
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
     MsgAnswer messageBox(const QString& text, MsgStyle style, const QString& title) override;
     void closeMainWindow() override { ++closeRequests; }
     QString windowCaption() const override { return caption; }
-    void setWindowCaption(const QString& c) override { caption = c; captions.append(c); }
+    void setWindowCaption(const QString& c) override
+    {
+        caption = c;
+        captions.append(c);
+    }
     bool isMenuEnabled(const QString& name) const { return !disabledMenus.contains(name); }
     void setMenuEnabled(const QString& name, bool enabled) override;
     bool isMenuChecked(const QString& name) const override { return checkedMenus.contains(name); }
@@ -72,7 +90,9 @@ public:
     QList<FileDialogRequest> fileRequests;
     // Answers for the folder browser, in order; a missing or empty one counts as a cancel.
     QQueue<QString> folderAnswers;
-    struct FolderRequest { QString prompt, initialDirectory; };
+    struct FolderRequest {
+        QString prompt, initialDirectory;
+    };
     QList<FolderRequest> folderRequests;
     // Runs when a message box is shown, before it answers (to look at the state then).
     std::function<void(const Message&)> onMessage;

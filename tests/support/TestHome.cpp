@@ -5,7 +5,8 @@
 namespace quorlex::test {
 
 TestHome::TestHome()
-    : m_previous(qgetenv("QUORLEX_HOME")), m_hadPrevious(qEnvironmentVariableIsSet("QUORLEX_HOME"))
+    : m_previous(qgetenv("QUORLEX_HOME"))
+    , m_hadPrevious(qEnvironmentVariableIsSet("QUORLEX_HOME"))
 {
     qputenv("QUORLEX_HOME", m_dir.path().toLocal8Bit());
 }

@@ -1,8 +1,8 @@
+#include "taglists/ListFile.h"
 #include "files/ShiftJisCodec.h"
 #include "support/TestFiles.h"
 #include "support/TestHome.h"
 #include "taglists/ListEntries.h"
-#include "taglists/ListFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,8 +11,8 @@
 
 using namespace quorlex;
 using quorlex::test::readBytes;
-using quorlex::test::writeBytes;
 using quorlex::test::TestHome;
+using quorlex::test::writeBytes;
 
 namespace {
 
@@ -22,32 +22,34 @@ struct ParseCase {
     QList<ListRecord> records;
 };
 
-void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ParseCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class ParseListTextTest : public ::testing::TestWithParam<ParseCase> {};
+class ParseListTextTest : public ::testing::TestWithParam<ParseCase> { };
 
 TEST_P(ParseListTextTest, SplitsLinesAndKeys)
 {
     EXPECT_EQ(parseListText(GetParam().text), GetParam().records);
 }
 
-const ListRecord a{QStringLiteral("TOL0"), QStringLiteral("a")};
-const ListRecord b{QStringLiteral("TOL1"), QStringLiteral("b")};
+const ListRecord a { QStringLiteral("TOL0"), QStringLiteral("a") };
+const ListRecord b { QStringLiteral("TOL1"), QStringLiteral("b") };
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, ParseListTextTest,
-    ::testing::Values(
-        ParseCase{"crlf", QStringLiteral("TOL0=a\r\nTOL1=b\r\n"), {a, b}},
-        ParseCase{"lf", QStringLiteral("TOL0=a\nTOL1=b\n"), {a, b}},
-        ParseCase{"cr", QStringLiteral("TOL0=a\rTOL1=b\r"), {a, b}},
-        ParseCase{"no_final_line_end", QStringLiteral("TOL0=a\r\nTOL1=b"), {a, b}},
-        ParseCase{"mixed_with_blank_line", QStringLiteral("TOL0=a\n\r\nTOL1=b\r"), {a, {}, b}},
-        ParseCase{"value_with_equals_commas_quotes",
-                  QStringLiteral("TOL0=<A HREF=\"x.htm\" TITLE=\"a,b\">=</A> \r\n"),
-                  {{QStringLiteral("TOL0"), QStringLiteral("<A HREF=\"x.htm\" TITLE=\"a,b\">=</A> ")}}},
-        ParseCase{"no_equals_is_all_key", QStringLiteral("just text\r\n"), {{QStringLiteral("just text"), QString()}}},
-        ParseCase{"empty_key", QStringLiteral("=x\r\n"), {{QString(), QStringLiteral("x")}}},
-        ParseCase{"empty", QString(), {}}),
+INSTANTIATE_TEST_SUITE_P(Lines, ParseListTextTest,
+    ::testing::Values(ParseCase { "crlf", QStringLiteral("TOL0=a\r\nTOL1=b\r\n"), { a, b } },
+        ParseCase { "lf", QStringLiteral("TOL0=a\nTOL1=b\n"), { a, b } },
+        ParseCase { "cr", QStringLiteral("TOL0=a\rTOL1=b\r"), { a, b } },
+        ParseCase { "no_final_line_end", QStringLiteral("TOL0=a\r\nTOL1=b"), { a, b } },
+        ParseCase { "mixed_with_blank_line", QStringLiteral("TOL0=a\n\r\nTOL1=b\r"), { a, {}, b } },
+        ParseCase { "value_with_equals_commas_quotes",
+            QStringLiteral("TOL0=<A HREF=\"x.htm\" TITLE=\"a,b\">=</A> \r\n"),
+            { { QStringLiteral("TOL0"), QStringLiteral("<A HREF=\"x.htm\" TITLE=\"a,b\">=</A> ") } } },
+        ParseCase { "no_equals_is_all_key", QStringLiteral("just text\r\n"),
+            { { QStringLiteral("just text"), QString() } } },
+        ParseCase { "empty_key", QStringLiteral("=x\r\n"), { { QString(), QStringLiteral("x") } } },
+        ParseCase { "empty", QString(), {} }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadListFile, MissingFileOrFolderHasNoLines)
@@ -62,20 +64,22 @@ TEST(ReadListFile, DecodesShiftJis)
     TestHome home;
     const QString path = home.file(QStringLiteral("templete.tol"));
     writeBytes(path, ShiftJis::encode(u"TOL0=<P>こんにちは</P>\r\nTLN0=挨拶\r\n"));
-    EXPECT_EQ(readListFile(path), (QList<ListRecord>{{QStringLiteral("TOL0"), QStringLiteral("<P>こんにちは</P>")},
-                                                     {QStringLiteral("TLN0"), QStringLiteral("挨拶")}}));
+    EXPECT_EQ(readListFile(path),
+        (QList<ListRecord> { { QStringLiteral("TOL0"), QStringLiteral("<P>こんにちは</P>") },
+            { QStringLiteral("TLN0"), QStringLiteral("挨拶") } }));
 }
 
 TEST(AppendListLines, CreatesFileAndAppendsWithoutRewriting)
 {
     TestHome home;
     const QString path = home.file(QStringLiteral("usertag.tol"));
-    ASSERT_TRUE(appendListLines(path, {QStringLiteral("TOL0=<表>")}));
+    ASSERT_TRUE(appendListLines(path, { QStringLiteral("TOL0=<表>") }));
     // Bytes that are not valid Shift_JIS in an existing line survive an append untouched.
     QByteArray bytes = readBytes(path) + QByteArray("TOL1=\x81\xff\r\n");
     writeBytes(path, bytes);
-    ASSERT_TRUE(appendListLines(path, {QStringLiteral("TOL2=c"), QStringLiteral("TLN2=d")}));
-    EXPECT_EQ(readBytes(path), ShiftJis::encode(u"TOL0=<表>\r\n") + QByteArray("TOL1=\x81\xff\r\nTOL2=c\r\nTLN2=d\r\n"));
+    ASSERT_TRUE(appendListLines(path, { QStringLiteral("TOL2=c"), QStringLiteral("TLN2=d") }));
+    EXPECT_EQ(readBytes(path),
+        ShiftJis::encode(u"TOL0=<表>\r\n") + QByteArray("TOL1=\x81\xff\r\nTOL2=c\r\nTLN2=d\r\n"));
 }
 
 TEST(AppendListLines, StartsANewLineAfterAnUnendedLastLine)
@@ -83,14 +87,14 @@ TEST(AppendListLines, StartsANewLineAfterAnUnendedLastLine)
     TestHome home;
     const QString unended = home.file(QStringLiteral("a.tol"));
     writeBytes(unended, "TOL0=a");
-    ASSERT_TRUE(appendListLines(unended, {QStringLiteral("TOL1=b")}));
+    ASSERT_TRUE(appendListLines(unended, { QStringLiteral("TOL1=b") }));
     EXPECT_EQ(readBytes(unended), QByteArray("TOL0=a\r\nTOL1=b\r\n"));
 
     // A LF or CR alone is already a line end: nothing is added before the new line.
-    for (const QByteArray& end : {QByteArray("\n"), QByteArray("\r")}) {
+    for (const QByteArray& end : { QByteArray("\n"), QByteArray("\r") }) {
         const QString path = home.file(QStringLiteral("b.tol"));
         writeBytes(path, "TOL0=a" + end);
-        ASSERT_TRUE(appendListLines(path, {QStringLiteral("TOL1=b")}));
+        ASSERT_TRUE(appendListLines(path, { QStringLiteral("TOL1=b") }));
         EXPECT_EQ(readBytes(path), "TOL0=a" + end + "TOL1=b\r\n");
         EXPECT_EQ(readListFile(path).size(), 2);
     }
@@ -100,7 +104,7 @@ TEST(AppendListLines, UnmappableCharactersBecomeReferences)
 {
     TestHome home;
     const QString path = home.file(QStringLiteral("usertag.tol"));
-    ASSERT_TRUE(appendListLines(path, {QStringLiteral("TOL0=😀한")}));
+    ASSERT_TRUE(appendListLines(path, { QStringLiteral("TOL0=😀한") }));
     EXPECT_EQ(readBytes(path), QByteArray("TOL0=&#128512;&#54620;\r\n"));
 }
 
@@ -109,13 +113,13 @@ TEST(AppendListLines, FailuresSayWhyAndWriteNothing)
     TestHome home;
     QString reason;
     const QString inMissingFolder = home.file(QStringLiteral("missing/usertag.tol"));
-    EXPECT_FALSE(appendListLines(inMissingFolder, {QStringLiteral("TOL0=a")}, &reason));
+    EXPECT_FALSE(appendListLines(inMissingFolder, { QStringLiteral("TOL0=a") }, &reason));
     EXPECT_EQ(reason, QStringLiteral("保存先のフォルダが見つかりません。"));
     EXPECT_FALSE(QFileInfo::exists(inMissingFolder));
 
     const QString folderInPlace = home.file(QStringLiteral("templete.tol"));
     ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("templete.tol")));
-    EXPECT_FALSE(appendListLines(folderInPlace, {QStringLiteral("TOL0=a")}, &reason));
+    EXPECT_FALSE(appendListLines(folderInPlace, { QStringLiteral("TOL0=a") }, &reason));
     EXPECT_EQ(reason, QStringLiteral("同じ名前のフォルダがあります。"));
 }
 
@@ -128,8 +132,9 @@ TEST(AppendListLines, ReadOnlyFileIsAFailure)
     if (QFile probe(path); probe.open(QIODevice::WriteOnly | QIODevice::Append))
         GTEST_SKIP() << "this user may write read-only files";
     QString reason;
-    EXPECT_FALSE(appendListLines(path, {QStringLiteral("TOL1=b")}, &reason));
-    EXPECT_EQ(reason, QStringLiteral("ファイルを開けません。書き込みが禁止されているか、ほかのプログラムが使用中です。"));
+    EXPECT_FALSE(appendListLines(path, { QStringLiteral("TOL1=b") }, &reason));
+    EXPECT_EQ(reason,
+        QStringLiteral("ファイルを開けません。書き込みが禁止されているか、ほかのプログラムが使用中です。"));
     EXPECT_EQ(readBytes(path), QByteArray("TOL0=a\r\n"));
 }
 
@@ -138,11 +143,15 @@ TEST(AppendListLines, FullDiskIsAFailure)
     if (!QFileInfo::exists(QStringLiteral("/dev/full")))
         GTEST_SKIP() << "no /dev/full on this system";
     QString reason;
-    EXPECT_FALSE(appendListLines(QStringLiteral("/dev/full"), {QStringLiteral("TOL0=a")}, &reason));
-    EXPECT_EQ(reason, QStringLiteral("書き込み中にエラーが起きました。ディスクの空き容量を確かめてください。"));
+    EXPECT_FALSE(appendListLines(QStringLiteral("/dev/full"), { QStringLiteral("TOL0=a") }, &reason));
+    EXPECT_EQ(
+        reason, QStringLiteral("書き込み中にエラーが起きました。ディスクの空き容量を確かめてください。"));
 }
 
-QList<ListRecord> records(const QString& text) { return parseListText(text); }
+QList<ListRecord> records(const QString& text)
+{
+    return parseListText(text);
+}
 
 TEST(ListEntries, NumberCountsEveryTolKey)
 {
@@ -154,20 +163,22 @@ TEST(ListEntries, NumberCountsEveryTolKey)
 TEST(ListEntries, CustomTagsAreTheTolValuesInFileOrder)
 {
     EXPECT_EQ(customTags(records(QStringLiteral("TOL5=e\nTLN0=t\nTOL0=a=b\nother\nTOL=\n"))),
-              (QStringList{QStringLiteral("e"), QStringLiteral("a=b"), QString()}));
+        (QStringList { QStringLiteral("e"), QStringLiteral("a=b"), QString() }));
 }
 
 TEST(ListEntries, SnippetTitlesFollowTheSequence)
 {
     EXPECT_EQ(snippetTitles(records(QStringLiteral("TOL0=c0\nTLN0=t0\nTOL1=c1\nTLN1=t1\n"))),
-              (QStringList{QStringLiteral("t0"), QStringLiteral("t1")}));
+        (QStringList { QStringLiteral("t0"), QStringLiteral("t1") }));
     // Title 1 before title 0: only title 0.
-    EXPECT_EQ(snippetTitles(records(QStringLiteral("TLN1=t1\nTLN0=t0\n"))), QStringList{QStringLiteral("t0")});
+    EXPECT_EQ(
+        snippetTitles(records(QStringLiteral("TLN1=t1\nTLN0=t0\n"))), QStringList { QStringLiteral("t0") });
     // A gap ends the list.
     EXPECT_EQ(snippetTitles(records(QStringLiteral("TLN0=t0\nTLN2=t2\nTLN1=t1\nTLN3=t3\n"))),
-              (QStringList{QStringLiteral("t0"), QStringLiteral("t1")}));
+        (QStringList { QStringLiteral("t0"), QStringLiteral("t1") }));
     // Keys must match exactly: TLN01 is not title 1.
-    EXPECT_EQ(snippetTitles(records(QStringLiteral("TLN0=t0\nTLN01=x\n"))), QStringList{QStringLiteral("t0")});
+    EXPECT_EQ(
+        snippetTitles(records(QStringLiteral("TLN0=t0\nTLN01=x\n"))), QStringList { QStringLiteral("t0") });
 }
 
 TEST(ListEntries, SnippetContentIsTheFirstExactMatch)

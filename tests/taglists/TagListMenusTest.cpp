@@ -1,8 +1,8 @@
+#include "taglists/TagListMenus.h"
 #include "core/Editor.h"
 #include "files/ShiftJisCodec.h"
 #include "support/ScriptedHost.h"
 #include "support/TestHome.h"
-#include "taglists/TagListMenus.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,8 +20,8 @@ const QString Placeholder = QStringLiteral("未登録");
 struct TagListMenusTest : ::testing::Test {
     TestHome home;
     ScriptedHost host;
-    Editor editor{host};
-    TagListMenus menus{editor, home.path()};
+    Editor editor { host };
+    TagListMenus menus { editor, home.path() };
 
     TagListMenusTest()
     {
@@ -53,12 +53,12 @@ struct TagListMenusTest : ::testing::Test {
     QString text() { return host.stringBox().text(); }
     void addTag(const QString& tag)
     {
-        host.answerInputs({tag});
+        host.answerInputs({ tag });
         menus.T_C_Add_Click();
     }
     void addSnippet(const QString& title, const QString& content)
     {
-        host.answerInputs({title, content});
+        host.answerInputs({ title, content });
         menus.T_T_Add_Click();
     }
 };
@@ -68,7 +68,8 @@ TEST_F(TagListMenusTest, AddCustomTagAsksAndAppendsNumberedLines)
     addTag(QStringLiteral("<ABC></ABC>"));
     addTag(QStringLiteral("<BLINK>"));
     ASSERT_EQ(host.inputs.size(), 2);
-    EXPECT_EQ(host.inputs[0].prompt, QStringLiteral("登録したい新タグを入力してください。\r\n例) <ABC></ABC>"));
+    EXPECT_EQ(
+        host.inputs[0].prompt, QStringLiteral("登録したい新タグを入力してください。\r\n例) <ABC></ABC>"));
     EXPECT_EQ(host.inputs[0].title, QStringLiteral("カスタムタグの登録"));
     EXPECT_TRUE(host.inputs[0].defaultText.isEmpty());
     EXPECT_EQ(bytes(QStringLiteral("usertag.tol")), QByteArray("TOL0=<ABC></ABC>\r\nTOL1=<BLINK>\r\n"));
@@ -83,16 +84,17 @@ TEST_F(TagListMenusTest, AddSnippetWritesContentThenTitle)
     EXPECT_EQ(host.inputs[1].prompt, QStringLiteral("ひな型の内容を入力してください。"));
     EXPECT_EQ(host.inputs[0].title, QStringLiteral("ひな型の新規作成"));
     EXPECT_EQ(host.inputs[1].title, QStringLiteral("ひな型の新規作成"));
-    EXPECT_EQ(bytes(QStringLiteral("templete.tol")), ShiftJis::encode(u"TOL0=<P>こんにちは</P>\r\nTLN0=挨拶\r\n"));
+    EXPECT_EQ(
+        bytes(QStringLiteral("templete.tol")), ShiftJis::encode(u"TOL0=<P>こんにちは</P>\r\nTLN0=挨拶\r\n"));
 }
 
 TEST_F(TagListMenusTest, CancelledOrEmptyAnswersWriteNothing)
 {
-    menus.T_C_Add_Click();                    // cancelled
-    addTag(QString());                        // nothing typed
-    menus.T_T_Add_Click();                    // title cancelled: the content is not asked
+    menus.T_C_Add_Click(); // cancelled
+    addTag(QString()); // nothing typed
+    menus.T_T_Add_Click(); // title cancelled: the content is not asked
     EXPECT_EQ(host.inputs.size(), 3);
-    addSnippet(QStringLiteral("題"), QString());  // content cancelled
+    addSnippet(QStringLiteral("題"), QString()); // content cancelled
     EXPECT_EQ(host.inputs.size(), 5);
     EXPECT_FALSE(QFileInfo::exists(home.file(QStringLiteral("usertag.tol"))));
     EXPECT_FALSE(QFileInfo::exists(home.file(QStringLiteral("templete.tol"))));
@@ -103,18 +105,18 @@ TEST_F(TagListMenusTest, EntriesAddedWhileRunningShowFromTheNextStart)
     addTag(QStringLiteral("<X>"));
     addSnippet(QStringLiteral("t"), QStringLiteral("c"));
     menus.FillTagListMenus();
-    EXPECT_EQ(captions(QStringLiteral("T_C_Item")), QStringList{QStringLiteral("<X>")});
+    EXPECT_EQ(captions(QStringLiteral("T_C_Item")), QStringList { QStringLiteral("<X>") });
 
     addTag(QStringLiteral("<Y>"));
     addSnippet(QStringLiteral("t2"), QStringLiteral("c2"));
-    EXPECT_EQ(captions(QStringLiteral("T_C_Item")), QStringList{QStringLiteral("<X>")});
-    EXPECT_EQ(captions(QStringLiteral("T_T_Item")), QStringList{QStringLiteral("t")});
+    EXPECT_EQ(captions(QStringLiteral("T_C_Item")), QStringList { QStringLiteral("<X>") });
+    EXPECT_EQ(captions(QStringLiteral("T_T_Item")), QStringList { QStringLiteral("t") });
 
     ScriptedHost nextHost;
     nextHost.menuCaptions.insert(QStringLiteral("T_C_Item_0"), Placeholder);
     nextHost.menuCaptions.insert(QStringLiteral("T_T_Item_0"), Placeholder);
-    Editor nextEditor{nextHost};
-    TagListMenus next{nextEditor, home.path()};
+    Editor nextEditor { nextHost };
+    TagListMenus next { nextEditor, home.path() };
     next.FillTagListMenus();
     EXPECT_EQ(nextHost.menuCaption(QStringLiteral("T_C_Item_1")), QStringLiteral("<Y>"));
     EXPECT_EQ(nextHost.menuCaption(QStringLiteral("T_T_Item_1")), QStringLiteral("t2"));
@@ -170,9 +172,9 @@ TEST_F(TagListMenusTest, HandEditedTitleOrderListsOnlyTitleZero)
 {
     write(QStringLiteral("templete.tol"), QStringLiteral("TOL1=b\nTLN1=second\nTOL0=a\nTLN0=first\n"));
     menus.FillTagListMenus();
-    EXPECT_EQ(captions(QStringLiteral("T_T_Item")), QStringList{QStringLiteral("first")});
+    EXPECT_EQ(captions(QStringLiteral("T_T_Item")), QStringList { QStringLiteral("first") });
     menus.T_T_Item_Click(0);
-    menus.T_T_Item_Click(1);  // not an item
+    menus.T_T_Item_Click(1); // not an item
     EXPECT_EQ(text(), QStringLiteral("a"));
 }
 
@@ -180,9 +182,9 @@ TEST_F(TagListMenusTest, MissingCustomTagFileStillFillsSnippets)
 {
     write(QStringLiteral("templete.tol"), QStringLiteral("TOL0=内容\r\nTLN0=題\r\n"));
     menus.FillTagListMenus();
-    EXPECT_EQ(captions(QStringLiteral("T_C_Item")), QStringList{Placeholder});
+    EXPECT_EQ(captions(QStringLiteral("T_C_Item")), QStringList { Placeholder });
     EXPECT_FALSE(enabled(QStringLiteral("T_C_Item_0")));
-    EXPECT_EQ(captions(QStringLiteral("T_T_Item")), QStringList{QStringLiteral("題")});
+    EXPECT_EQ(captions(QStringLiteral("T_T_Item")), QStringList { QStringLiteral("題") });
     EXPECT_TRUE(enabled(QStringLiteral("T_T_Item_0")));
 }
 
@@ -222,13 +224,14 @@ TEST_F(TagListMenusTest, AppendAfterAnUnendedLastLine)
 TEST_F(TagListMenusTest, FailedAppendIsReportedAndChangesNothing)
 {
     const QString missing = home.file(QStringLiteral("gone"));
-    TagListMenus elsewhere{editor, missing};
-    host.answerInputs({QStringLiteral("<X>")});
+    TagListMenus elsewhere { editor, missing };
+    host.answerInputs({ QStringLiteral("<X>") });
     elsewhere.T_C_Add_Click();
     ASSERT_EQ(host.messages.size(), 1);
     const auto& m = host.messages[0];
-    EXPECT_EQ(m.text, QStringLiteral("「") + QDir::toNativeSeparators(elsewhere.customTagFile())
-                          + QStringLiteral("」に書き込めませんでした。\r保存先のフォルダが見つかりません。"));
+    EXPECT_EQ(m.text,
+        QStringLiteral("「") + QDir::toNativeSeparators(elsewhere.customTagFile())
+            + QStringLiteral("」に書き込めませんでした。\r保存先のフォルダが見つかりません。"));
     EXPECT_EQ(m.style.toNumber(), 48);
     EXPECT_TRUE(m.title.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(missing));
@@ -238,8 +241,9 @@ TEST_F(TagListMenusTest, FailedAppendIsReportedAndChangesNothing)
     menus.FillTagListMenus();
     addSnippet(QStringLiteral("t"), QStringLiteral("c"));
     ASSERT_EQ(host.messages.size(), 2);
-    EXPECT_TRUE(host.messages[1].text.contains(QStringLiteral("templete.tol」に書き込めませんでした。\r同じ名前のフォルダがあります。")));
-    EXPECT_EQ(captions(QStringLiteral("T_T_Item")), QStringList{Placeholder});
+    EXPECT_TRUE(host.messages[1].text.contains(
+        QStringLiteral("templete.tol」に書き込めませんでした。\r同じ名前のフォルダがあります。")));
+    EXPECT_EQ(captions(QStringLiteral("T_T_Item")), QStringList { Placeholder });
     EXPECT_EQ(host.menuItemCount(QStringLiteral("T_C_Item")), 1);
 }
 

@@ -1,7 +1,7 @@
+#include "tags/TextMarkupCommands.h"
 #include "core/Editor.h"
 #include "host/Host.h"
 #include "support/ScriptedHost.h"
-#include "tags/TextMarkupCommands.h"
 #include "tags/TextMarkupMenu.h"
 
 #include <QKeySequence>
@@ -21,8 +21,8 @@ using Command = std::function<void(TextMarkupCommands&)>;
 
 struct TextMarkupCommandsTest : ::testing::Test {
     ScriptedHost host;
-    Editor editor{host};
-    TextMarkupCommands commands{editor};
+    Editor editor { host };
+    TextMarkupCommands commands { editor };
 
     // Text with the selection marked by [ and ] (or the caret by a lone |).
     void setUp(bool upperCase, const QString& marked)
@@ -50,7 +50,10 @@ struct TextMarkupCommandsTest : ::testing::Test {
     qsizetype selLength() { return host.stringBox().selLength(); }
 };
 
-QString lower(const QString& s) { return s.toLower(); }
+QString lower(const QString& s)
+{
+    return s.toLower();
+}
 
 // ---- Wrap route ----------------------------------------------------------
 
@@ -63,36 +66,35 @@ struct WrapRow {
 std::vector<WrapRow> wrapRows()
 {
     return {
-        {"b", &TextMarkupCommands::I_S_b_Click, "<B>", "</B>",
-         QStringLiteral("太字にする文字を入力してください。"), QStringLiteral("太字")},
-        {"i", &TextMarkupCommands::I_S_i_Click, "<I>", "</I>",
-         QStringLiteral("イタリック体にする文字を入力してください。"), QStringLiteral("イタリック体")},
-        {"u", &TextMarkupCommands::I_S_u_Click, "<U>", "</U>",
-         QStringLiteral("下線にする文字を入力してください。"), QStringLiteral("下線")},
-        {"tt", &TextMarkupCommands::I_S_tt_Click, "<TT>", "</TT>",
-         QStringLiteral("固定幅にする文字を入力してください。"), QStringLiteral("固定幅")},
-        {"marquee", &TextMarkupCommands::I_S_Marquee_Click, "<MARQUEE>", "</MARQUEE>",
-         QStringLiteral("挿入する文字を入力して下さい。"), QStringLiteral("スクロール文字")},
-        {"superscript", &TextMarkupCommands::I_S_sub_Click, "<SUP>", "</SUP>",
-         QStringLiteral("文字を入力してください。"), QStringLiteral("上付添字")},
-        {"subscript", &TextMarkupCommands::I_S_sup_Click, "<SUB>", "</SUB>",
-         QStringLiteral("文字を入力してください。"), QStringLiteral("下付添字")},
-        {"align-left", [](TextMarkupCommands& c) { c.I_AlignSet_Click(0); }, "<div align=left>",
-         "</div>", QStringLiteral("左する文字を入れてください。"), QStringLiteral("左に寄せる")},
-        {"align-centre", [](TextMarkupCommands& c) { c.I_AlignSet_Click(1); }, "<center>",
-         "</center>", QStringLiteral("センタリングに寄せる文字を入れてください。"),
-         QStringLiteral("中央に寄せる")},
-        {"align-right", [](TextMarkupCommands& c) { c.I_AlignSet_Click(2); }, "<div align=right>",
-         "</div>", QStringLiteral("右に寄せる文字を入れてください。"), QStringLiteral("右に寄せる")},
-        {"textarea", &TextMarkupCommands::I_E_TextOb_Click, "<TEXTAREA>", "</TEXTAREA>",
-         QStringLiteral("テキストの内容を入力してください。"), QStringLiteral("テキストフォーム")},
+        { "b", &TextMarkupCommands::I_S_b_Click, "<B>", "</B>",
+            QStringLiteral("太字にする文字を入力してください。"), QStringLiteral("太字") },
+        { "i", &TextMarkupCommands::I_S_i_Click, "<I>", "</I>",
+            QStringLiteral("イタリック体にする文字を入力してください。"), QStringLiteral("イタリック体") },
+        { "u", &TextMarkupCommands::I_S_u_Click, "<U>", "</U>",
+            QStringLiteral("下線にする文字を入力してください。"), QStringLiteral("下線") },
+        { "tt", &TextMarkupCommands::I_S_tt_Click, "<TT>", "</TT>",
+            QStringLiteral("固定幅にする文字を入力してください。"), QStringLiteral("固定幅") },
+        { "marquee", &TextMarkupCommands::I_S_Marquee_Click, "<MARQUEE>", "</MARQUEE>",
+            QStringLiteral("挿入する文字を入力して下さい。"), QStringLiteral("スクロール文字") },
+        { "superscript", &TextMarkupCommands::I_S_sub_Click, "<SUP>", "</SUP>",
+            QStringLiteral("文字を入力してください。"), QStringLiteral("上付添字") },
+        { "subscript", &TextMarkupCommands::I_S_sup_Click, "<SUB>", "</SUB>",
+            QStringLiteral("文字を入力してください。"), QStringLiteral("下付添字") },
+        { "align-left", [](TextMarkupCommands& c) { c.I_AlignSet_Click(0); }, "<div align=left>", "</div>",
+            QStringLiteral("左する文字を入れてください。"), QStringLiteral("左に寄せる") },
+        { "align-centre", [](TextMarkupCommands& c) { c.I_AlignSet_Click(1); }, "<center>", "</center>",
+            QStringLiteral("センタリングに寄せる文字を入れてください。"), QStringLiteral("中央に寄せる") },
+        { "align-right", [](TextMarkupCommands& c) { c.I_AlignSet_Click(2); }, "<div align=right>", "</div>",
+            QStringLiteral("右に寄せる文字を入れてください。"), QStringLiteral("右に寄せる") },
+        { "textarea", &TextMarkupCommands::I_E_TextOb_Click, "<TEXTAREA>", "</TEXTAREA>",
+            QStringLiteral("テキストの内容を入力してください。"), QStringLiteral("テキストフォーム") },
     };
 }
 
 TEST_F(TextMarkupCommandsTest, WrapCommandsAroundSelection)
 {
     for (const WrapRow& row : wrapRows()) {
-        for (bool upper : {true, false}) {
+        for (bool upper : { true, false }) {
             SCOPED_TRACE(std::string(row.name) + (upper ? " upper" : " lower"));
             setUp(upper, QStringLiteral("say [Hello] 世界"));
             row.run(commands);
@@ -109,10 +111,10 @@ TEST_F(TextMarkupCommandsTest, WrapCommandsAroundSelection)
 TEST_F(TextMarkupCommandsTest, WrapCommandsAskWithoutSelection)
 {
     for (const WrapRow& row : wrapRows()) {
-        for (bool upper : {true, false}) {
+        for (bool upper : { true, false }) {
             SCOPED_TRACE(std::string(row.name) + (upper ? " upper" : " lower"));
             setUp(upper, QStringLiteral("ab|cd"));
-            host.answerInputs({QStringLiteral("Say \"Hi\"")});
+            host.answerInputs({ QStringLiteral("Say \"Hi\"") });
             row.run(commands);
             const QString inserted = row.open + QStringLiteral("Say \"Hi\"") + row.close + "\r\n";
             EXPECT_EQ(text(), "ab" + (upper ? inserted : lower(inserted)) + "cd");
@@ -136,32 +138,33 @@ TEST_F(TextMarkupCommandsTest, WrapCommandsAskWithoutSelection)
 struct DirectRow {
     const char* name;
     Command run;
-    QString before;    // marked text, see TextMarkupCommandsTest::setUp
-    QString expected;  // whole text afterwards in upper-case mode
+    QString before; // marked text, see TextMarkupCommandsTest::setUp
+    QString expected; // whole text afterwards in upper-case mode
 };
 
 TEST_F(TextMarkupCommandsTest, DirectCommandsInsertWithoutAsking)
 {
-    const QString form = QStringLiteral("<FORM>\r\n<INPUT NAME=Button1 TYPE=BUTTON VALUE=もどる>\r\n</FORM>\r\n");
+    const QString form
+        = QStringLiteral("<FORM>\r\n<INPUT NAME=Button1 TYPE=BUTTON VALUE=もどる>\r\n</FORM>\r\n");
     const std::vector<DirectRow> rows = {
-        {"br", &TextMarkupCommands::I_br_Click, "a|b", "a<BR>\r\nb"},
-        {"br-replaces-selection", &TextMarkupCommands::I_br_Click, "a[xx]b", "a<BR>\r\nb"},
-        {"hr", &TextMarkupCommands::I_hr_Click, "a|b", "a<HR>\r\nb"},
-        {"point", &TextMarkupCommands::I_Point_Click, "a[Xy]b", "a<LI>b"},
-        {"paragraph", &TextMarkupCommands::I_S_p_Click, "a[Text]b", "a<P>Text</P>b"},
-        {"paragraph-empty-selection", &TextMarkupCommands::I_S_p_Click, "a|b", "a<P></P>b"},
-        {"lt", [](TextMarkupCommands& c) { c.I_SpecialChar_Click(0); }, "a[Q]b", "a&lt;b"},
-        {"gt", [](TextMarkupCommands& c) { c.I_SpecialChar_Click(1); }, "a|b", "a&gt;b"},
-        {"nbsp", [](TextMarkupCommands& c) { c.I_SpecialChar_Click(2); }, "a|b", "a&nbsp;b"},
-        {"quot-without-semicolon", [](TextMarkupCommands& c) { c.I_SpecialChar_Click(3); }, "a|b",
-         "a&quotb"},
-        {"button", &TextMarkupCommands::I_E_ButtonOb_Click, "a|b", "a" + form + "b"},
-        {"comment-selection", &TextMarkupCommands::I_Comment_Click, "a[Note]b", "a<!-- Note -->b"},
-        {"label-set-selection", &TextMarkupCommands::I_L_LabelSet_Click, "go [Sec1] now",
-         "go <a name=\"Sec1\"></a> now"},
+        { "br", &TextMarkupCommands::I_br_Click, "a|b", "a<BR>\r\nb" },
+        { "br-replaces-selection", &TextMarkupCommands::I_br_Click, "a[xx]b", "a<BR>\r\nb" },
+        { "hr", &TextMarkupCommands::I_hr_Click, "a|b", "a<HR>\r\nb" },
+        { "point", &TextMarkupCommands::I_Point_Click, "a[Xy]b", "a<LI>b" },
+        { "paragraph", &TextMarkupCommands::I_S_p_Click, "a[Text]b", "a<P>Text</P>b" },
+        { "paragraph-empty-selection", &TextMarkupCommands::I_S_p_Click, "a|b", "a<P></P>b" },
+        { "lt", [](TextMarkupCommands& c) { c.I_SpecialChar_Click(0); }, "a[Q]b", "a&lt;b" },
+        { "gt", [](TextMarkupCommands& c) { c.I_SpecialChar_Click(1); }, "a|b", "a&gt;b" },
+        { "nbsp", [](TextMarkupCommands& c) { c.I_SpecialChar_Click(2); }, "a|b", "a&nbsp;b" },
+        { "quot-without-semicolon", [](TextMarkupCommands& c) { c.I_SpecialChar_Click(3); }, "a|b",
+            "a&quotb" },
+        { "button", &TextMarkupCommands::I_E_ButtonOb_Click, "a|b", "a" + form + "b" },
+        { "comment-selection", &TextMarkupCommands::I_Comment_Click, "a[Note]b", "a<!-- Note -->b" },
+        { "label-set-selection", &TextMarkupCommands::I_L_LabelSet_Click, "go [Sec1] now",
+            "go <a name=\"Sec1\"></a> now" },
     };
     for (const DirectRow& row : rows) {
-        for (bool upper : {true, false}) {
+        for (bool upper : { true, false }) {
             SCOPED_TRACE(std::string(row.name) + (upper ? " upper" : " lower"));
             setUp(upper, row.before);
             row.run(commands);
@@ -177,7 +180,7 @@ TEST_F(TextMarkupCommandsTest, DirectCommandsInsertWithoutAsking)
 
 TEST_F(TextMarkupCommandsTest, IndexesOutsideTheArraysDoNothing)
 {
-    for (int index : {-1, 3, 4, 100, 32767}) {
+    for (int index : { -1, 3, 4, 100, 32767 }) {
         SCOPED_TRACE(index);
         setUp(true, QStringLiteral("a[b]c"));
         commands.I_AlignSet_Click(index);
@@ -193,39 +196,40 @@ TEST_F(TextMarkupCommandsTest, IndexesOutsideTheArraysDoNothing)
 
 struct HeadingRow {
     const char* name;
-    std::optional<QString> answer;  // nullopt: the box is cancelled
-    int size;                       // 0: nothing happens; -1: the size message
+    std::optional<QString> answer; // nullopt: the box is cancelled
+    int size; // 0: nothing happens; -1: the size message
 };
 
 TEST_F(TextMarkupCommandsTest, HeadingSizeRules)
 {
     const std::vector<HeadingRow> rows = {
-        {"seven", "7", -1},
-        {"negative", "-2", -1},
-        {"zero", "0", 0},
-        {"empty", "", 0},
-        {"cancelled", std::nullopt, 0},
-        {"not-a-number", "x", 0},
-        {"number-then-letters", "3px", 0},
-        {"beyond-16-bit", "99999", 0},
-        {"beyond-16-bit-negative", "-40000", 0},
-        {"inside-16-bit", "32767", -1},
-        {"rounds-to-zero", "0.4", 0},
-        {"half-to-even-down", "2.5", 2},
-        {"half-to-even-up", "3.5", 4},
-        {"half-to-even-six", "6.5", 6},
-        {"rounds-to-seven", "6.6", -1},
-        {"one", "1", 1},
-        {"blanks-around", " 5 ", 5},
+        { "seven", "7", -1 },
+        { "negative", "-2", -1 },
+        { "zero", "0", 0 },
+        { "empty", "", 0 },
+        { "cancelled", std::nullopt, 0 },
+        { "not-a-number", "x", 0 },
+        { "number-then-letters", "3px", 0 },
+        { "beyond-16-bit", "99999", 0 },
+        { "beyond-16-bit-negative", "-40000", 0 },
+        { "inside-16-bit", "32767", -1 },
+        { "rounds-to-zero", "0.4", 0 },
+        { "half-to-even-down", "2.5", 2 },
+        { "half-to-even-up", "3.5", 4 },
+        { "half-to-even-six", "6.5", 6 },
+        { "rounds-to-seven", "6.6", -1 },
+        { "one", "1", 1 },
+        { "blanks-around", " 5 ", 5 },
     };
-    const QString prompt = QStringLiteral("字体の大きさを指定して下さい。\r\n特大 1,大 2,中大 3,中小 4,小 5,特小 6");
+    const QString prompt
+        = QStringLiteral("字体の大きさを指定して下さい。\r\n特大 1,大 2,中大 3,中小 4,小 5,特小 6");
     const QString title = QStringLiteral("指定の字体の大きさ");
     for (const HeadingRow& row : rows) {
-        for (bool upper : {true, false}) {
+        for (bool upper : { true, false }) {
             SCOPED_TRACE(std::string(row.name) + (upper ? " upper" : " lower"));
             setUp(upper, QStringLiteral("a|b"));
             if (row.answer)
-                host.answerInputs({*row.answer, QStringLiteral("Title")});
+                host.answerInputs({ *row.answer, QStringLiteral("Title") });
             commands.I_S_Hx_Click();
             ASSERT_FALSE(host.inputs.isEmpty());
             EXPECT_EQ(host.inputs[0].prompt, prompt);
@@ -258,7 +262,7 @@ TEST_F(TextMarkupCommandsTest, HeadingSizeRules)
 TEST_F(TextMarkupCommandsTest, HeadingWrapsSelectionAfterAskingOnlyTheSize)
 {
     setUp(true, QStringLiteral("[Intro]"));
-    host.answerInputs({QStringLiteral("3")});
+    host.answerInputs({ QStringLiteral("3") });
     commands.I_S_Hx_Click();
     EXPECT_EQ(text(), QStringLiteral("<H3>Intro</H3>"));
     EXPECT_EQ(host.inputs.size(), 1);
@@ -269,7 +273,7 @@ TEST_F(TextMarkupCommandsTest, HeadingWrapsSelectionAfterAskingOnlyTheSize)
 TEST_F(TextMarkupCommandsTest, CommentAsksOnlyWithoutSelection)
 {
     setUp(true, QStringLiteral("a|b"));
-    host.answerInputs({QStringLiteral("Say \"Hi\"")});
+    host.answerInputs({ QStringLiteral("Say \"Hi\"") });
     commands.I_Comment_Click();
     EXPECT_EQ(text(), QStringLiteral("a<!-- Say \"Hi\" -->b"));
     ASSERT_EQ(host.inputs.size(), 1);
@@ -284,11 +288,11 @@ TEST_F(TextMarkupCommandsTest, CommentAsksOnlyWithoutSelection)
 
 TEST_F(TextMarkupCommandsTest, BackLinkInsertsTwiceOrNothing)
 {
-    for (bool upper : {true, false}) {
+    for (bool upper : { true, false }) {
         SCOPED_TRACE(upper ? "upper" : "lower");
         // The selection is not consulted: it is replaced by the link.
         setUp(upper, QStringLiteral("x[Old]y"));
-        host.answerInputs({QStringLiteral("Top.htm")});
+        host.answerInputs({ QStringLiteral("Top.htm") });
         commands.I_L_Back_Click();
         const QString inserted = QStringLiteral("<a href=\"Top.htm\">戻る</a><BR>\r\n");
         EXPECT_EQ(text(), "x" + (upper ? inserted : lower(inserted)) + "y");
@@ -305,7 +309,7 @@ TEST_F(TextMarkupCommandsTest, BackLinkInsertsTwiceOrNothing)
     }
 
     setUp(true, QStringLiteral("|"));
-    host.answerInputs({QStringLiteral("a\"b.htm")});
+    host.answerInputs({ QStringLiteral("a\"b.htm") });
     commands.I_L_Back_Click();
     EXPECT_EQ(text(), QStringLiteral("<a href=\"a\"b.htm\">戻る</a><BR>\r\n"));
 }
@@ -320,10 +324,10 @@ TEST_F(TextMarkupCommandsTest, LabelJumpAsksLabelThenCaption)
     EXPECT_EQ(host.inputs[0].prompt, QStringLiteral("ジャンプするラベル名を入力して下さい。"));
     EXPECT_EQ(host.inputs[0].title, QStringLiteral("ラベルへジャンプ"));
 
-    for (bool upper : {true, false}) {
+    for (bool upper : { true, false }) {
         SCOPED_TRACE(upper ? "upper" : "lower");
         setUp(upper, QStringLiteral("a|b"));
-        host.answerInputs({QStringLiteral("Sec\"1"), QStringLiteral("Go \"there\"")});
+        host.answerInputs({ QStringLiteral("Sec\"1"), QStringLiteral("Go \"there\"") });
         commands.I_L_LabelJump_Click();
         const QString inserted = QStringLiteral("<a href=\"#Sec\"1\">Go \"there\"</a>");
         EXPECT_EQ(text(), "a" + (upper ? inserted : lower(inserted)) + "b");
@@ -343,7 +347,7 @@ TEST_F(TextMarkupCommandsTest, LabelJumpAsksLabelThenCaption)
 TEST_F(TextMarkupCommandsTest, LabelSetAsksWithoutSelection)
 {
     setUp(true, QStringLiteral("a|b"));
-    host.answerInputs({QStringLiteral("x\"y")});
+    host.answerInputs({ QStringLiteral("x\"y") });
     commands.I_L_LabelSet_Click();
     EXPECT_EQ(text(), QStringLiteral("a<a name=\"x\"y\"></a>b"));
     ASSERT_EQ(host.inputs.size(), 1);
@@ -361,14 +365,14 @@ TEST_F(TextMarkupCommandsTest, LabelSetAsksWithoutSelection)
 TEST_F(TextMarkupCommandsTest, EveryMenuItemRunsItsCommandAndLeavesModified)
 {
     int items = 0;
-    for (bool modified : {false, true}) {
+    for (bool modified : { false, true }) {
         for (const TextMarkupMenuEntry& entry : textMarkupMenu) {
             if (entry.kind != TextMarkupMenuEntry::Item)
                 continue;
             SCOPED_TRACE(entry.name.toString().toStdString());
             ++items;
             setUp(true, QStringLiteral("a[Sel]b"));
-            host.answerInputs({QStringLiteral("2"), QStringLiteral("name")});
+            host.answerInputs({ QStringLiteral("2"), QStringLiteral("name") });
             editor.document().Modified = modified;
             EXPECT_TRUE(commands.run(entry.name));
             EXPECT_NE(text(), QStringLiteral("aSelb"));
@@ -381,8 +385,8 @@ TEST_F(TextMarkupCommandsTest, EveryMenuItemRunsItsCommandAndLeavesModified)
 TEST_F(TextMarkupCommandsTest, RunRejectsUnknownNames)
 {
     setUp(true, QStringLiteral("a[Sel]b"));
-    for (const char* name : {"I_S_B", "I_Table", "I_AlignSet_3", "I_SpecialChar_4", "I_AlignSet_",
-                             "I_AlignSet", "I_AlignSet_01", "I_SpecialChar_-1", "I_S_Sen1", "L_0", ""}) {
+    for (const char* name : { "I_S_B", "I_Table", "I_AlignSet_3", "I_SpecialChar_4", "I_AlignSet_",
+             "I_AlignSet", "I_AlignSet_01", "I_SpecialChar_-1", "I_S_Sen1", "L_0", "" }) {
         SCOPED_TRACE(name);
         EXPECT_FALSE(commands.run(QString::fromLatin1(name)));
     }
@@ -420,7 +424,7 @@ TEST(TextMarkupMenu, StructureNamesAndShortcuts)
         for (const TextMarkupMenuEntry& entry : textMarkupMenu)
             if (entry.name == name)
                 return entry;
-        return TextMarkupMenuEntry{};
+        return TextMarkupMenuEntry {};
     };
     EXPECT_EQ(find(u"I_S_b").caption, QStringLiteral("太字(&B&ｺ)"));
     EXPECT_EQ(find(u"I_S_tt").shortcut, QStringLiteral("Ctrl+Shift+F6"));
