@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/Toolbars.h"
+
 #include <QMainWindow>
-#include <QStyle>
 
 #include <memory>
 #include <span>
@@ -11,16 +12,6 @@ class QMenu;
 class QToolBar;
 
 namespace quorlex {
-
-// A toolbar button: its key, its tooltip as stored, the command it runs and its image
-// (a theme icon, or a label drawn in the bar's colour).
-struct ToolButton {
-    const char16_t* key;
-    const char16_t* tooltip;
-    const char16_t* command;
-    const char16_t* label;
-    QStyle::StandardPixmap themeIcon = QStyle::SP_CustomBase;
-};
 
 class Editor;
 class EditorFormLogic;
@@ -42,20 +33,22 @@ public:
     QToolBar* fileBar() const { return m_fileBar; }
     QToolBar* tagBar() const { return m_tagBar; }
 
-    // Runs the command of a menu item or toolbar key by its name; false when the item
-    // has no command (its part of the program is not there yet).
+    // Runs a command by its name (a menu item's control name); false when there is none.
     bool runCommand(const QString& name);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // The bars are shown and hidden through the Tools menu only: no menu of the window's own.
+    QMenu* createPopupMenu() override { return nullptr; }
 
 private:
     void buildMenus();
     void buildToolbars();
     QToolBar* addButtonBar(const QString& name, const QString& title, Qt::ToolBarArea area,
-        std::span<const ToolButton> buttons, const QColor& colour);
+        std::span<const ToolbarButton> buttons, void (EditorFormLogic::*click)(const QString&));
     void applyCommandAvailability();
 
     SourceEdit* m_edit;

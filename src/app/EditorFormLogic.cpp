@@ -1,26 +1,33 @@
 #include "app/EditorFormLogic.h"
 
+#include "core/EditCommands.h"
 #include "core/Editor.h"
+#include "core/Toolbars.h"
 #include "core/KeyPress.h"
 #include "core/Numbers.h"
 #include "core/ProgramDirectory.h"
 #include "dialogs/FileDlg.h"
 #include "dialogs/PathHelpers.h"
 #include "files/DocumentFiles.h"
+#include "find/FindMenu.h"
+#include "host/ControlNames.h"
 #include "host/Host.h"
+#include "preview/PreviewMenu.h"
+#include "settings/SettingsMenu.h"
+#include "wizards/WizardMenu.h"
 #include "settings/IniFile.h"
 #include "settings/LoadSetting.h"
 #include "taglists/TagListMenus.h"
 #include "tags/TextMarkupCommands.h"
-#include "tags/TextMarkupMenu.h"
+#include "tags/LinkMenu.h"
 
 namespace quorlex {
 
 namespace {
-const QString FileBarItem = QStringLiteral("T_W_Filebar");
-const QString TagBarItem = QStringLiteral("T_W_TagBar");
-const QString FileBar = QStringLiteral("Toolbar1");
-const QString TagBar = QStringLiteral("Toolbar2");
+const QString& FileBarItem = Control::T_W_Filebar;
+const QString& TagBarItem = Control::T_W_TagBar;
+const QString& FileBar = Control::Toolbar1;
+const QString& TagBar = Control::Toolbar2;
 } // namespace
 
 std::optional<bool> readIniBoolean(const QString& value)
@@ -45,6 +52,7 @@ EditorFormLogic::EditorFormLogic(Host& host, QString commandLine)
     m_resourceDialog = std::make_unique<FileDlg>(host);
     m_ini = std::make_unique<IniFile>();
     m_files = std::make_unique<DocumentFiles>(*m_editor, *m_documentDialog);
+    m_edit = std::make_unique<EditCommands>(*m_editor);
     m_tagLists = std::make_unique<TagListMenus>(*m_editor, programDirectory());
     m_markup = std::make_unique<TextMarkupCommands>(*m_editor);
     registerCommands();
@@ -54,40 +62,50 @@ EditorFormLogic::~EditorFormLogic() = default;
 
 void EditorFormLogic::registerCommands()
 {
-    for (const TextMarkupMenuEntry& entry : textMarkupMenu) {
-        const QString name = entry.name.toString();
-        if (entry.kind == TextMarkupMenuEntry::Item)
-            m_commands.insert(name, [this, name] { m_markup->run(name); });
-    }
-    m_commands.insert(QStringLiteral("E_Undo"), [this] {
-        m_host.editBox().undo();
-        m_host.editBox().setFocus();
-    });
-    m_commands.insert(QStringLiteral("F_End"), [this] { F_End_Click(); });
-    m_commands.insert(QStringLiteral("F_Open"), [this] { m_files->F_Open_Click(); });
-    m_commands.insert(QStringLiteral("F_Save"), [this] { m_files->F_Save_Click(); });
-    m_commands.insert(QStringLiteral("F_SaveAS"), [this] { m_files->F_SaveAS_Click(); });
-    m_commands.insert(QStringLiteral("T_C_Add"), [this] { m_tagLists->T_C_Add_Click(); });
-    m_commands.insert(QStringLiteral("T_T_Add"), [this] { m_tagLists->T_T_Add_Click(); });
-    m_commands.insert(FileBarItem, [this] { T_W_Filebar_Click(); });
-    m_commands.insert(TagBarItem, [this] { T_W_TagBar_Click(); });
-    m_arrayCommands.insert(
-        QStringLiteral("T_C_Item"), [this](int i) { m_tagLists->T_C_Item_Click(qint16(i)); });
-    m_arrayCommands.insert(
-        QStringLiteral("T_T_Item"), [this](int i) { m_tagLists->T_T_Item_Click(qint16(i)); });
-    for (const QString& array : m_arrayCommands.keys()) {
-        const auto command = m_arrayCommands.value(array);
-        m_commands.insert(array + QStringLiteral("_0"), [command] { command(0); });
-    }
+    // Each feature brings its own menu rows and commands.
+    m_commands.add(menuRows());
+    m_commands.add(m_edit->menuRows());
+    m_commands.add(m_files->menuRows());
+    m_commands.add(m_markup->menuRows());
+    m_commands.add(linkMenuRows());
+    m_commands.add(wizardMenuRows());
+    m_commands.add(findMenuRows());
+    m_commands.add(m_tagLists->menuRows());
+    m_tagLists->registerArrays(m_commands);
+    m_commands.add(colourMenuRows());
+    m_commands.add(settingsMenuRows());
+    m_commands.add(previewMenuRows());
+    m_commands.add(printMenuRows());
+    m_commands.add(helpMenuRows());
 }
 
-bool EditorFormLogic::run(const QString& name)
+QList<MenuRow> EditorFormLogic::menuRows()
 {
-    const auto command = m_commands.value(name);
-    if (!command)
-        return false;
-    command();
-    return true;
+    const QString file = QStringLiteral("F_0");
+    const QString tools = QStringLiteral("T_0");
+    const QString bars = QStringLiteral("T_W_Toolbar");
+    auto checkItem = [](const QString& name, const QString& parent, const QString& caption,
+                         std::function<void()> handler) {
+        MenuRow row = itemRow(name, parent, caption, QString(), std::move(handler));
+        row.kind = MenuRow::Kind::CheckItem;
+        return row;
+    };
+    return {
+        menuRow(file, QString(), QStringLiteral("ホームページ(&F&ﾊ)")),
+        separatorRow(QStringLiteral("F_Sen1"), file),
+        separatorRow(QStringLiteral("F_Sen2"), file),
+        separatorRow(QStringLiteral("F_Sen3"), file),
+        separatorRow(QStringLiteral("F_Sen4"), file),
+        itemRow(QStringLiteral("F_End"), file, QStringLiteral("クォーレクスの終了(&X)"), QString(),
+            [this] { F_End_Click(); }),
+        separatorRow(QStringLiteral("I_Sen1"), QStringLiteral("I_0")),
+        menuRow(tools, QString(), QStringLiteral("ツール(&T&ｶ)")),
+        menuRow(bars, tools, QStringLiteral("ツールバーの表示")),
+        checkItem(Control::T_W_Filebar, bars, QStringLiteral("ファイルバー"), [this] { T_W_Filebar_Click(); }),
+        checkItem(Control::T_W_TagBar, bars, QStringLiteral("タグバー"), [this] { T_W_TagBar_Click(); }),
+        separatorRow(QStringLiteral("T_Sen1"), tools),
+        separatorRow(QStringLiteral("T_Sen2"), tools),
+    };
 }
 
 void EditorFormLogic::Form_Load()
@@ -129,6 +147,18 @@ void EditorFormLogic::F_End_Click()
 void EditorFormLogic::Text1_KeyPress(int keyAscii)
 {
     quorlex::Text1_KeyPress(*m_editor, keyAscii);
+}
+
+void EditorFormLogic::Toolbar1_ButtonClick(const QString& key)
+{
+    if (const QString command = toolbarCommand(fileBarButtons(), key); !command.isEmpty())
+        m_commands.run(command);
+}
+
+void EditorFormLogic::Toolbar2_ButtonClick(const QString& key)
+{
+    if (const QString command = toolbarCommand(tagBarButtons(), key); !command.isEmpty())
+        m_commands.run(command);
 }
 
 void EditorFormLogic::toggleBar(const QString& item, const QString& bar)

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "app/CommandTable.h"
+#include "core/Commands.h"
 
-#include <QHash>
 #include <QString>
 
-#include <functional>
 #include <memory>
+#include <optional>
 
 namespace quorlex {
 
 class DocumentFiles;
+class EditCommands;
 class Editor;
 class FileDlg;
 class Host;
@@ -18,9 +18,9 @@ class IniFile;
 class TagListMenus;
 class TextMarkupCommands;
 
-// The main window's logic without its widgets: the shared objects it keeps for the
-// whole run, its start-up and close request, and the commands of its menu items and
-// toolbar buttons by control name.
+// The main window's logic without its widgets: the shared objects it keeps for the whole run,
+// the features that need no window of their own, its start-up and close request, and the
+// program's commands by control name.
 class EditorFormLogic {
 public:
     EditorFormLogic(Host& host, QString commandLine);
@@ -32,12 +32,10 @@ public:
     IniFile& ini() { return *m_ini; }
     DocumentFiles& files() { return *m_files; }
     TagListMenus& tagLists() { return *m_tagLists; }
-    TextMarkupCommands& markup() { return *m_markup; }
 
-    const CommandTable& commands() const { return m_commands; }
-    // Commands of menu control arrays, given the element's index.
-    const QHash<QString, std::function<void(int)>>& arrayCommands() const { return m_arrayCommands; }
-    bool run(const QString& name);
+    // Every command of the program; features with windows of their own add theirs.
+    Commands& commands() { return m_commands; }
+    bool run(const QString& name) const { return m_commands.run(name); }
 
     // Start-up: settings file, the page on the command line, the two bars, the list
     // menus and the insertion settings. A failing step is skipped without a message.
@@ -48,10 +46,15 @@ public:
     void F_End_Click();
     // The key-press handler of the editing box.
     void Text1_KeyPress(int keyAscii);
+    // A click on a button of the file bar (Toolbar1) or the tag bar (Toolbar2), by its key.
+    void Toolbar1_ButtonClick(const QString& key);
+    void Toolbar2_ButtonClick(const QString& key);
     void T_W_Filebar_Click();
     void T_W_TagBar_Click();
 
 private:
+    // The menus that no feature owns as a whole, the exit command and the bar toggles.
+    QList<MenuRow> menuRows();
     void registerCommands();
     void toggleBar(const QString& item, const QString& bar);
 
@@ -62,10 +65,10 @@ private:
     std::unique_ptr<FileDlg> m_resourceDialog;
     std::unique_ptr<IniFile> m_ini;
     std::unique_ptr<DocumentFiles> m_files;
+    std::unique_ptr<EditCommands> m_edit;
     std::unique_ptr<TagListMenus> m_tagLists;
     std::unique_ptr<TextMarkupCommands> m_markup;
-    CommandTable m_commands;
-    QHash<QString, std::function<void(int)>> m_arrayCommands;
+    Commands m_commands;
 };
 
 // A Boolean as the settings file stores it: True or False in any case, or a number

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QIcon>
-#include <QString>
+#include <QStringView>
 
 namespace quorlex {
 
-// A toolbar image drawn from a short label, for buttons without a theme icon.
-QIcon labelIcon(const QString& label, const QColor& colour);
+// The image of a toolbar button by its image key ("new", "img", "font" ...).
+QIcon toolbarIcon(QStringView imageKey);
 
 } // namespace quorlex

@@ -7,9 +7,26 @@
 #include <QTimer>
 #include <QTranslator>
 
+namespace {
+
+// Everything after the program name is one page path, read before Qt sees the arguments, so
+// that a path holding "-style" or "-reverse" reaches the program whole.
+QString pagePathArgument(int argc, char** argv)
+{
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words.append(QString::fromLocal8Bit(argv[i]));
+    return words.join(u' ');
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    const QString commandLine = pagePathArgument(argc, argv);
+    // Qt gets the program name only: none of the page path is taken for one of its options.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("quorlex"));
     QApplication::setOrganizationName(QStringLiteral("quorlex"));
     // The program speaks Japanese, so Qt's own dialogs do too.
@@ -17,8 +34,6 @@ int main(int argc, char** argv)
     if (qtTranslations.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
             QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslations);
-    // Everything after the program name is one page path.
-    const QString commandLine = QApplication::arguments().mid(1).join(u' ');
     quorlex::EditorForm window(commandLine);
     window.show();
     // A smoke run for the tests: start, show the window, and close again.

@@ -1,6 +1,7 @@
 #include "core/Editor.h"
 
 #include "core/TagCase.h"
+#include "host/ControlNames.h"
 #include "host/Host.h"
 #include "host/ProductInfo.h"
 
@@ -37,8 +38,8 @@ QString Editor::CaseTag(const QString& s) const
 
 void Editor::TextRefrash()
 {
-    m_host.setMenuEnabled(QStringLiteral("E_Undo"), m_host.editBox().canUndo());
-    m_document.Modified = true;
+    m_host.setMenuEnabled(Control::E_Undo, m_host.editBox().canUndo());
+    m_document.setModified(true);
 }
 
 } // namespace quorlex

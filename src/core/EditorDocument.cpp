@@ -4,14 +4,15 @@
 
 namespace quorlex {
 
-QString EditorDocument::caption() const
-{
-    return m_host.windowCaption();
-}
+QString EditorDocument::caption() const { return m_host.windowCaption(); }
 
-void EditorDocument::setCaption(const QString& caption)
+void EditorDocument::setCaption(const QString& caption) { m_host.setWindowCaption(caption); }
+
+void EditorDocument::setCurrentFile(const QString& path, bool modified, const QString& caption)
 {
-    m_host.setWindowCaption(caption);
+    m_filePath = path;
+    m_modified = modified;
+    setCaption(caption);
 }
 
 } // namespace quorlex

@@ -6,63 +6,58 @@
 
 namespace quorlex {
 
-FileDlg::FileDlg(Host& host)
-    : m_host(host)
+FileDlg::FileDlg(Host& host) : m_host(host) { }
+
+std::optional<FileChoice> FileDlg::ShowOpen(const QString& filter, const QString& directory)
 {
+    const FileDlgFlags mustExist = m_flags ? FileDlgFlags() : FileDlgFlag::PathMustExist | FileDlgFlag::FileMustExist;
+    return show(FileDialogRequest::Kind::Open, m_flags | mustExist, filter, directory);
 }
 
-QString FileDlg::ShowOpen(QString& strFilter, QString& strDefDir)
+std::optional<FileChoice> FileDlg::ShowSave(const QString& filter, const QString& directory)
 {
-    const qint32 mustExist = Flags == 0 ? FileDlgFlags::PathMustExist | FileDlgFlags::FileMustExist : 0;
-    return show(FileDialogRequest::Kind::Open, Flags | mustExist, strFilter, strDefDir);
+    return show(FileDialogRequest::Kind::Save, m_flags, filter, directory);
 }
 
-QString FileDlg::ShowSave(QString& strFilter, QString& strDefDir)
+std::optional<FileChoice> FileDlg::show(
+    FileDialogRequest::Kind kind, FileDlgFlags flags, const QString& filter, const QString& directory)
 {
-    return show(FileDialogRequest::Kind::Save, Flags, strFilter, strDefDir);
-}
-
-QString FileDlg::show(FileDialogRequest::Kind kind, qint32 flags, QString& strFilter, QString& strDefDir)
-{
-    if (strFilter.isEmpty())
-        strFilter = Filter;
-    if (strDefDir.isEmpty())
-        strDefDir = m_host.currentDirectory();
-    Cancel = false;
+    const QString effectiveFilter = filter.isEmpty() ? m_filter : filter;
+    m_cancel = false;
 
     FileDialogRequest request;
     request.kind = kind;
-    request.title = Title;
-    request.filters = parseFilterList(strFilter);
+    request.title = m_title;
+    request.filters = parseFilterList(effectiveFilter);
     request.selectedFilter = 0;
-    request.initialDirectory = strDefDir;
-    const QString proposal = CutAtNull(Filename);
+    request.initialDirectory = directory.isEmpty() ? m_host.currentDirectory() : directory;
+    const QString proposal = CutAtNull(m_filename);
     if (proposal.size() <= MaxProposedName)
         request.fileName = proposal;
-    request.promptOverwrite = flags & FileDlgFlags::OverwritePrompt;
-    request.fileMustExist = flags & FileDlgFlags::FileMustExist;
-    request.pathMustExist = flags & FileDlgFlags::PathMustExist;
-    request.acceptAnyText = flags & FileDlgFlags::NoValidate;
+    request.promptOverwrite = flags.testFlag(FileDlgFlag::OverwritePrompt);
+    request.fileMustExist = flags.testFlag(FileDlgFlag::FileMustExist);
+    request.pathMustExist = flags.testFlag(FileDlgFlag::PathMustExist);
+    request.acceptAnyText = flags.testFlag(FileDlgFlag::NoValidate);
 
     const FileDialogResult result = m_host.showFileDialog(request);
     const QString path = CutAtNull(result.path);
     // A dialog that reports a choice without a name has failed: that counts as a cancel.
     if (!result.accepted || path.isEmpty()) {
-        Cancel = true;
-        return QString();
+        m_cancel = true;
+        return std::nullopt;
     }
-    Filename = path;
-    return Filename;
+    m_filename = path;
+    return FileChoice { path, effectiveFilter };
 }
 
-QString FileDlg::ShowDir(QString& strDefDir, int /*flag*/)
+std::optional<QString> FileDlg::ShowDir(const QString& directory, int /*flag*/)
 {
-    Cancel = false;
+    m_cancel = false;
     const QString folder
-        = CutAtNull(m_host.showFolderDialog(QStringLiteral("フォルダを選択してください。"), strDefDir));
+        = CutAtNull(m_host.showFolderDialog(QStringLiteral("フォルダを選択してください。"), directory));
     if (folder.isEmpty()) {
-        Cancel = true;
-        return QString();
+        m_cancel = true;
+        return std::nullopt;
     }
     return WithBackslash(folder);
 }

@@ -1,5 +1,6 @@
 #include "files/DocumentFiles.h"
 
+#include "core/Captions.h"
 #include "core/Editor.h"
 #include "dialogs/FileDlg.h"
 #include "dialogs/PathHelpers.h"
@@ -23,10 +24,6 @@ bool namesNoFile(std::error_code error)
     return error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
 }
 
-QString pageCaption(const QString& path)
-{
-    return FileTitleOf(path) + QStringLiteral(" - ") + productTitle();
-}
 
 } // namespace
 
@@ -58,11 +55,9 @@ bool DocumentFiles::LoadDocument(const QString& path)
 
     EditorDocument& document = m_editor.document();
     const QString text = ShiftJis::decode(bytes);
-    document.FilePath = path;
     m_editor.host().editBox().setText(text);
-    document.setCaption(pageCaption(path));
-    document.BackupTicks = 0;
-    document.Modified = false;
+    document.setCurrentFile(path, false, pageCaption(path));
+    document.setBackupTicks(0);
     m_diskText = text;
     m_diskBytes = bytes;
     return true;
@@ -70,12 +65,12 @@ bool DocumentFiles::LoadDocument(const QString& path)
 
 bool DocumentFiles::ConfirmSaveChanges()
 {
-    if (!m_editor.document().Modified)
+    if (!m_editor.document().Modified())
         return false;
     switch (m_editor.host().messageBox(SavePrompt, SavePromptStyle)) {
     case MsgAnswer::Yes:
         F_Save_Click();
-        return m_editor.document().Modified;
+        return m_editor.document().Modified();
     case MsgAnswer::No:
         return false;
     default:
@@ -87,25 +82,21 @@ void DocumentFiles::F_Open_Click()
 {
     if (ConfirmSaveChanges())
         return;
-    m_dialog.Filename.clear();
-    m_dialog.Title = QStringLiteral("ホームページを開く");
-    m_dialog.Filter = QStringLiteral("ホームページ(HTML) |*.htm;*.html|すべてのファイル |*.*|");
-    QString filter;
-    QString directory;
-    m_dialog.ShowOpen(filter, directory);
-    if (m_dialog.Cancel)
-        return;
-    LoadDocument(m_dialog.Filename);
+    m_dialog.setFilename(QString());
+    m_dialog.setTitle(QStringLiteral("ホームページを開く"));
+    m_dialog.setFilter(QStringLiteral("ホームページ(HTML) |*.htm;*.html|すべてのファイル |*.*|"));
+    if (const auto choice = m_dialog.ShowOpen())
+        LoadDocument(choice->path);
 }
 
 bool DocumentFiles::F_Save_Click()
 {
     const EditorDocument& document = m_editor.document();
-    if (document.PatternMode)
+    if (document.PatternMode())
         return savePattern();
-    if (document.FilePath.isEmpty())
+    if (document.FilePath().isEmpty())
         return F_SaveAS_Click();
-    return writePage(document.FilePath);
+    return writePage(document.FilePath());
 }
 
 bool DocumentFiles::savePattern()
@@ -118,15 +109,11 @@ bool DocumentFiles::F_SaveAS_Click()
     // An empty page is never saved.
     if (m_editor.host().editBox().text().isEmpty())
         return false;
-    m_dialog.Title = QStringLiteral("ホームページの保存");
-    m_dialog.Filter = QStringLiteral("ホームページ|*.htm;*.html|すべてのファイル|*.*|");
-    m_dialog.Flags = FileDlgFlags::OverwritePrompt;
-    QString filter;
-    QString directory;
-    const QString path = m_dialog.ShowSave(filter, directory);
-    if (m_dialog.Cancel)
-        return false;
-    return writePage(path);
+    m_dialog.setTitle(QStringLiteral("ホームページの保存"));
+    m_dialog.setFilter(QStringLiteral("ホームページ|*.htm;*.html|すべてのファイル|*.*|"));
+    m_dialog.setFlags(FileDlgFlag::OverwritePrompt);
+    const auto choice = m_dialog.ShowSave();
+    return choice && writePage(choice->path);
 }
 
 bool DocumentFiles::writePage(const QString& path)
@@ -141,10 +128,7 @@ bool DocumentFiles::writePage(const QString& path)
         host.messageBox(message.text, { MsgButtons::Ok, message.icon });
         return false;
     }
-    EditorDocument& document = m_editor.document();
-    document.FilePath = path;
-    document.setCaption(pageCaption(path));
-    document.Modified = false;
+    m_editor.document().setCurrentFile(path, false, pageCaption(path));
     m_diskText = text;
     m_diskBytes = bytes;
     return true;
@@ -159,9 +143,16 @@ QByteArray DocumentFiles::encodeForSave(const QString& text) const
     return ShiftJis::encode(text);
 }
 
+bool DocumentFiles::hasUnsavedText() const
+{
+    // A modified page whose text is empty holds nothing to lose.
+    return m_editor.document().Modified() && !m_editor.host().editBox().text().isEmpty();
+}
+
 void DocumentFiles::Form_OLEDragDrop(const QStringList& paths)
 {
-    if (paths.isEmpty() || ConfirmSaveChanges())
+    // Dropping on the frame would otherwise replace unsaved text without a word.
+    if (paths.isEmpty() || (hasUnsavedText() && ConfirmSaveChanges()))
         return;
     for (const QString& path : paths)
         LoadDocument(path);
@@ -170,7 +161,7 @@ void DocumentFiles::Form_OLEDragDrop(const QStringList& paths)
 void DocumentFiles::Text1_OLEDragDrop(const QStringList& paths)
 {
     for (const QString& path : paths) {
-        if (m_editor.document().Modified) {
+        if (hasUnsavedText()) {
             const MsgAnswer answer = m_editor.host().messageBox(SavePrompt, SavePromptStyle);
             if (answer == MsgAnswer::Yes) {
                 // A Save As that was cancelled or failed keeps the changes: stop here.
@@ -182,6 +173,26 @@ void DocumentFiles::Text1_OLEDragDrop(const QStringList& paths)
         }
         LoadDocument(path);
     }
+}
+
+QList<MenuRow> DocumentFiles::menuRows()
+{
+    return {
+        itemRow(QStringLiteral("F_Open"), QStringLiteral("F_0"), QStringLiteral("開く(&O)"),
+            QStringLiteral("Ctrl+O"), [this] { F_Open_Click(); }),
+        itemRow(QStringLiteral("F_Save"), QStringLiteral("F_0"), QStringLiteral("保存(&S)"),
+            QStringLiteral("Ctrl+S"), [this] { F_Save_Click(); }),
+        itemRow(QStringLiteral("F_SaveAS"), QStringLiteral("F_0"), QStringLiteral("名前を付けて保存(&A)"),
+            QString(), [this] { F_SaveAS_Click(); }),
+        menuRow(QStringLiteral("F_Template"), QStringLiteral("F_0"), QStringLiteral("テンプレート(&T)")),
+        itemRow(QStringLiteral("F_T_New"), QStringLiteral("F_Template"), QStringLiteral("新規作成"), QString(), {}),
+        itemRow(QStringLiteral("F_T_Open"), QStringLiteral("F_Template"), QStringLiteral("開く"), QString(), {}),
+        itemRow(QStringLiteral("F_T_Save"), QStringLiteral("F_Template"), QStringLiteral("保存"), QString(), {}),
+        itemRow(QStringLiteral("F_ConvertHTML"), QStringLiteral("F_0"), QStringLiteral("テキストをHTMLに変換(&C)"),
+            QString(), {}),
+        itemRow(QStringLiteral("I_AddTextFile"), QStringLiteral("I_0"),
+            QStringLiteral("テキストファイルの挿入(&T&ｶ)"), QStringLiteral("Shift+F9"), {}),
+    };
 }
 
 } // namespace quorlex

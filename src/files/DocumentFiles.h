@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/MenuRow.h"
 #include "files/FileOps.h"
 
 #include <QByteArray>
@@ -40,7 +41,11 @@ public:
     void Form_OLEDragDrop(const QStringList& paths);
     void Text1_OLEDragDrop(const QStringList& paths);
 
+    // The File menu items of pages, patterns and text files.
+    QList<MenuRow> menuRows();
+
 private:
+    bool hasUnsavedText() const;
     // What Save does while the editor holds a page pattern: the pattern's body is never
     // written over a page file without asking, so the user chooses the path.
     bool savePattern();

@@ -1,7 +1,9 @@
 #include "taglists/TagListMenus.h"
 
+#include "core/Commands.h"
 #include "core/Editor.h"
 #include "dialogs/PathHelpers.h"
+#include "host/ControlNames.h"
 #include "host/Host.h"
 #include "host/ProductInfo.h"
 #include "taglists/ListEntries.h"
@@ -13,13 +15,8 @@ namespace quorlex {
 
 namespace {
 
-const QString CustomTagArray = QStringLiteral("T_C_Item");
-const QString SnippetArray = QStringLiteral("T_T_Item");
-
-QString itemName(const QString& array, int index)
-{
-    return array + u'_' + QString::number(index);
-}
+const QString& CustomTagArray = Control::T_C_Item;
+const QString& SnippetArray = Control::T_T_Item;
 
 } // namespace
 
@@ -47,12 +44,12 @@ void TagListMenus::fillMenu(const QString& array, const QStringList& values)
     for (int n = 0; n < values.size(); ++n) {
         if (n > 0)
             host.loadMenuItem(array, n);
-        host.setMenuCaption(itemName(array, n), values.at(n));
-        host.setMenuEnabled(itemName(array, n), true);
+        host.setMenuCaption(elementName(array, n), values.at(n));
+        host.setMenuEnabled(elementName(array, n), true);
     }
     // The placeholder "未登録" is no entry: it stays, disabled, while the list is empty.
     if (values.isEmpty())
-        host.setMenuEnabled(itemName(array, 0), false);
+        host.setMenuEnabled(elementName(array, 0), false);
 }
 
 void TagListMenus::T_C_Add_Click()
@@ -86,7 +83,7 @@ void TagListMenus::T_C_Item_Click(qint16 Index)
 {
     if (Index < 0 || Index >= m_customTagItems)
         return;
-    m_editor.AddTag(m_editor.host().menuCaption(itemName(CustomTagArray, Index)), false);
+    m_editor.AddTag(m_editor.host().menuCaption(elementName(CustomTagArray, Index)), false);
 }
 
 void TagListMenus::T_T_Item_Click(qint16 Index)
@@ -105,6 +102,32 @@ void TagListMenus::appendOrReport(const QString& path, const QStringList& lines)
     m_editor.host().messageBox(QStringLiteral("「") + QDir::toNativeSeparators(path)
             + QStringLiteral("」に書き込めませんでした。") + CR + reason,
         { MsgButtons::Ok, MsgIcon::Exclamation });
+}
+
+QList<MenuRow> TagListMenus::menuRows()
+{
+    const QString customTags = QStringLiteral("T_CusumTags");
+    const QString snippets = QStringLiteral("T_T_0");
+    return {
+        menuRow(customTags, QStringLiteral("T_0"), QStringLiteral("カスタムタグ")),
+        itemRow(QStringLiteral("T_C_Add"), customTags, QStringLiteral("追加"), QString(), [this] { T_C_Add_Click(); }),
+        separatorRow(QStringLiteral("T_C_Sen1"), customTags),
+        itemRow(elementName(Control::T_C_Item, 0), customTags, QStringLiteral("未登録"), QString(),
+            [this] { T_C_Item_Click(0); }),
+        menuRow(snippets, QStringLiteral("T_0"), QStringLiteral("ひな型")),
+        itemRow(QStringLiteral("T_T_Add"), snippets, QStringLiteral("追加"), QString(), [this] { T_T_Add_Click(); }),
+        separatorRow(QStringLiteral("T_T_Sen1"), snippets),
+        itemRow(elementName(Control::T_T_Item, 0), snippets, QStringLiteral("未登録"), QString(),
+            [this] { T_T_Item_Click(0); }),
+        itemRow(QStringLiteral("T_CusumTag"), QStringLiteral("T_0"), QStringLiteral("カスタムタグリスト"), QString(), {}),
+        itemRow(QStringLiteral("T_TemplateTag"), QStringLiteral("T_0"), QStringLiteral("ひな型リスト"), QString(), {}),
+    };
+}
+
+void TagListMenus::registerArrays(Commands& commands)
+{
+    commands.addArray(Control::T_C_Item, [this](int index) { T_C_Item_Click(qint16(index)); });
+    commands.addArray(Control::T_T_Item, [this](int index) { T_T_Item_Click(qint16(index)); });
 }
 
 } // namespace quorlex

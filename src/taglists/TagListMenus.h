@@ -1,11 +1,14 @@
 #pragma once
 
+#include "core/MenuRow.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
 
 namespace quorlex {
 
+class Commands;
 class Editor;
 
 // The custom tag (T_C_) and snippet (T_T_) submenus of the Tools menu and their list files,
@@ -30,6 +33,11 @@ public:
     void T_C_Item_Click(qint16 Index);
     // Inserts the content of snippet Index, read from templete.tol now.
     void T_T_Item_Click(qint16 Index);
+
+    // The custom tag and snippet submenus and the list window items of the Tools menu.
+    QList<MenuRow> menuRows();
+    // The commands of the run-time elements of the two item arrays.
+    void registerArrays(Commands& commands);
 
 private:
     void fillMenu(const QString& array, const QStringList& values);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/MenuRow.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -45,9 +47,8 @@ public:
     void I_E_TextOb_Click();
     void I_E_ButtonOb_Click();
 
-    // Runs the command of the menu item with this control name ("I_S_b", "I_AlignSet_1");
-    // false when the name is not one of these commands.
-    bool run(QStringView controlName);
+    // The Character menu and the text items of the Insert menu, with their commands.
+    QList<MenuRow> menuRows();
 
 private:
     void wrap(const QString& open, const QString& close, const QString& prompt, const QString& title);

@@ -114,12 +114,12 @@ TEST_F(Lifecycle, StartUpLoadsThePageListsAndSettings)
     logic.Form_Load();
     EXPECT_EQ(host.stringBox().text(), QStringLiteral("<HTML>日本語</HTML>\r\n"));
     EXPECT_EQ(host.caption, QStringLiteral("page.html - クォーレクス"));
-    EXPECT_FALSE(logic.editor().document().Modified);
+    EXPECT_FALSE(logic.editor().document().Modified());
     EXPECT_EQ(host.menuCaption(QStringLiteral("T_C_Item_1")), QStringLiteral("<X>"));
     EXPECT_FALSE(logic.editor().settings().UpperCaseTags);
     EXPECT_EQ(logic.editor().settings().PreviewSave, 2);
     // The list item inserts its tag, lower-cased in lower-case mode.
-    logic.arrayCommands().value(QStringLiteral("T_C_Item"))(0);
+    logic.run(QStringLiteral("T_C_Item_0"));
     EXPECT_TRUE(host.stringBox().text().startsWith(QStringLiteral("<abc></abc>")));
 }
 
@@ -128,7 +128,7 @@ TEST_F(Lifecycle, CloseWithUnsavedChangesAsksFirst)
     EditorFormLogic logic(host, QString());
     logic.Form_Load();
     host.stringBox().setText(QStringLiteral("typed"));
-    logic.editor().document().Modified = true;
+    logic.editor().document().setModified(true);
 
     host.answerMessages({ MsgAnswer::Cancel });
     EXPECT_TRUE(logic.Form_QueryUnload());
@@ -151,11 +151,11 @@ TEST_F(Lifecycle, AnEmptiedUntitledPageIsNeverSavedButCanBeLeft)
 {
     EditorFormLogic logic(host, QString());
     logic.Form_Load();
-    logic.editor().document().Modified = true; // typed and deleted again
+    logic.editor().document().setModified(true); // typed and deleted again
     host.answerMessages({ MsgAnswer::Yes });
     EXPECT_TRUE(logic.Form_QueryUnload());
     EXPECT_TRUE(host.fileRequests.isEmpty());
-    EXPECT_TRUE(logic.editor().document().Modified);
+    EXPECT_TRUE(logic.editor().document().Modified());
     host.answerMessages({ MsgAnswer::No });
     EXPECT_FALSE(logic.Form_QueryUnload());
 }

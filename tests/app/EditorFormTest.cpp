@@ -134,7 +134,7 @@ TEST_F(MainWindow, MenuCommandsInsertThroughTheRealInputBox)
     form.host().editBox().setSelLength(5);
     trigger(QStringLiteral("I_S_i"));
     EXPECT_EQ(text(), QStringLiteral("say <I>Hello</I>\r\n"));
-    EXPECT_FALSE(form.editor().document().Modified);
+    EXPECT_FALSE(form.editor().document().Modified());
 }
 
 TEST_F(MainWindow, TypingEnterInsertsBreakTagAndLineBreak)
@@ -147,7 +147,7 @@ TEST_F(MainWindow, TypingEnterInsertsBreakTagAndLineBreak)
     QTest::keyClicks(&box, QStringLiteral("d"));
     QTest::keyClick(&box, Qt::Key_Return, Qt::ShiftModifier);
     EXPECT_EQ(text(), QStringLiteral("abc<BR>\r\nd<BR>\r\n"));
-    EXPECT_TRUE(form.editor().document().Modified);
+    EXPECT_TRUE(form.editor().document().Modified());
     EXPECT_TRUE(action(QStringLiteral("E_Undo"))->isEnabled());
 
     // An input method's commit inserts its text and nothing else.
@@ -197,7 +197,7 @@ TEST_F(MainWindow, ExitAsksAboutUnsavedChangesAndStoresTheBars)
 {
     form.show();
     QTest::keyClicks(&form.editBox(), QStringLiteral("typed"));
-    ASSERT_TRUE(form.editor().document().Modified);
+    ASSERT_TRUE(form.editor().document().Modified());
     test::whenModal<QMessageBox>([](QMessageBox* box) {
         EXPECT_EQ(box->text(), QStringLiteral("内容が変更されています。\n\n変更内容を保存しますか？"));
         EXPECT_EQ(box->windowTitle(), QStringLiteral("クォーレクス"));

@@ -54,7 +54,7 @@ TEST(PageRoundTrip, APageOpenedAndSavedIsTheSameFile)
     EXPECT_EQ(form.windowTitle(), QStringLiteral("mixed.html - クォーレクス"));
     ASSERT_TRUE(form.runCommand(QStringLiteral("F_Save")));
     EXPECT_EQ(readBytes(path), bytes);
-    EXPECT_FALSE(form.editor().document().Modified);
+    EXPECT_FALSE(form.editor().document().Modified());
 
     // Typing at the end and saving adds exactly what was typed.
     QTextCursor c = form.editBox().textCursor();
@@ -92,7 +92,7 @@ TEST(PageRoundTrip, ATypedPageSavedAndOpenedAgainComesBackIdentical)
         });
         ASSERT_TRUE(form.runCommand(QStringLiteral("F_Save")));
         EXPECT_EQ(form.windowTitle(), QStringLiteral("typed.html - クォーレクス"));
-        EXPECT_FALSE(form.editor().document().Modified);
+        EXPECT_FALSE(form.editor().document().Modified());
         form.close();
     }
     EXPECT_EQ(readBytes(path), ShiftJis::encode(typed));
@@ -100,5 +100,5 @@ TEST(PageRoundTrip, ATypedPageSavedAndOpenedAgainComesBackIdentical)
         QByteArray("<P>abc<BR>\r\n\x93\xfa\x96\x7b\x8c\xea\x82\xcc\x83\x79\x81\x5b\x83\x57"));
     EditorForm again(path);
     EXPECT_EQ(again.editBox().sourceText(), typed);
-    EXPECT_FALSE(again.editor().document().Modified);
+    EXPECT_FALSE(again.editor().document().Modified());
 }

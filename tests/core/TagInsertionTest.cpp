@@ -102,12 +102,12 @@ TEST(TagCase, CaseTagAndSimpleMapping)
 TEST_F(Fixture, InsertionLeavesModifiedAndTypingSetsIt)
 {
     upper(true);
-    editor.document().Modified = false;
+    editor.document().setModified(false);
     editor.AddTag(QStringLiteral("<HR>"), false);
     editor.WrapTag("<B>", "</B>", "p", "t");
-    EXPECT_FALSE(editor.document().Modified);
+    EXPECT_FALSE(editor.document().Modified());
     Text1_KeyPress(editor, 'a');
-    EXPECT_TRUE(editor.document().Modified);
+    EXPECT_TRUE(editor.document().Modified());
 }
 
 TEST_F(Fixture, KeyPressEnterInsertsBreakTagAndRefreshesUndo)

@@ -52,32 +52,30 @@ struct FileDlgTest : ::testing::Test {
     FileDlgTest() { host.cwd = QStringLiteral("/work/pages"); }
 
     // One open or save call with the given filter and folder; the request it produced.
-    FileDialogRequest open(QString filter = QString(), QString dir = QString())
+    FileDialogRequest open(const QString& filter = QString(), const QString& dir = QString())
     {
         dlg.ShowOpen(filter, dir);
         return host.fileRequests.last();
     }
-    FileDialogRequest save(QString filter = QString(), QString dir = QString())
+    FileDialogRequest save(const QString& filter = QString(), const QString& dir = QString())
     {
         dlg.ShowSave(filter, dir);
         return host.fileRequests.last();
     }
+    void answer(const QString& path) { host.fileAnswers.enqueue({ true, path }); }
 };
 
 TEST_F(FileDlgTest, EmptyFilterAndFolderComeFromFilterPropertyAndCurrentDirectory)
 {
-    dlg.Filter = QStringLiteral("テキストファイル|*.txt|すべてのファイル |*.*|");
-    dlg.Title = QStringLiteral("ファイルを開く");
-    dlg.Filename = QStringLiteral("readme.txt");
-    QString filter;
-    QString dir;
-    host.fileAnswers.enqueue({ true, QStringLiteral("/work/pages/readme.txt") });
+    dlg.setFilter(QStringLiteral("テキストファイル|*.txt|すべてのファイル |*.*|"));
+    dlg.setTitle(QStringLiteral("ファイルを開く"));
+    dlg.setFilename(QStringLiteral("readme.txt"));
+    answer(QStringLiteral("/work/pages/readme.txt"));
 
-    EXPECT_EQ(dlg.ShowOpen(filter, dir), QStringLiteral("/work/pages/readme.txt"));
-
-    // The caller's variables are filled in.
-    EXPECT_EQ(filter, dlg.Filter);
-    EXPECT_EQ(dir, QStringLiteral("/work/pages"));
+    const auto choice = dlg.ShowOpen();
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->path, QStringLiteral("/work/pages/readme.txt"));
+    EXPECT_EQ(choice->filter, dlg.Filter());
     ASSERT_EQ(host.fileRequests.size(), 1);
     const FileDialogRequest& r = host.fileRequests.first();
     EXPECT_EQ(r.kind, FileDialogRequest::Kind::Open);
@@ -90,14 +88,14 @@ TEST_F(FileDlgTest, EmptyFilterAndFolderComeFromFilterPropertyAndCurrentDirector
     EXPECT_EQ(r.fileName, QStringLiteral("readme.txt"));
 }
 
-TEST_F(FileDlgTest, GivenFilterAndFolderAreUsedAndLeftAlone)
+TEST_F(FileDlgTest, GivenFilterAndFolderAreUsedAndThePropertyKept)
 {
-    dlg.Filter = QStringLiteral("すべてのファイル|*.*|");
-    QString filter = QStringLiteral("画像|*.gif;*.jpg|");
-    QString dir = QStringLiteral("C:\\web\\img");
-    dlg.ShowSave(filter, dir);
-    EXPECT_EQ(filter, QStringLiteral("画像|*.gif;*.jpg|"));
-    EXPECT_EQ(dir, QStringLiteral("C:\\web\\img"));
+    dlg.setFilter(QStringLiteral("すべてのファイル|*.*|"));
+    answer(QStringLiteral("C:\\web\\img\\a.gif"));
+    const auto choice = dlg.ShowSave(QStringLiteral("画像|*.gif;*.jpg|"), QStringLiteral("C:\\web\\img"));
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->filter, QStringLiteral("画像|*.gif;*.jpg|"));
+    EXPECT_EQ(dlg.Filter(), QStringLiteral("すべてのファイル|*.*|"));
     const FileDialogRequest& r = host.fileRequests.last();
     EXPECT_EQ(r.kind, FileDialogRequest::Kind::Save);
     EXPECT_EQ(r.filters, (QList<FileFilter> { { QStringLiteral("画像"), QStringLiteral("*.gif;*.jpg") } }));
@@ -107,7 +105,7 @@ TEST_F(FileDlgTest, GivenFilterAndFolderAreUsedAndLeftAlone)
 struct FlagCase {
     const char* name;
     bool save;
-    qint32 flags;
+    int flags; // as the commands write them
     bool promptOverwrite, fileMustExist, pathMustExist, acceptAnyText;
 };
 
@@ -121,13 +119,13 @@ class FileDlgFlagTest : public FileDlgTest, public ::testing::WithParamInterface
 TEST_P(FileDlgFlagTest, FlagsBecomeRequestOptions)
 {
     const FlagCase& c = GetParam();
-    dlg.Flags = c.flags;
+    dlg.setFlags(FileDlgFlags::fromInt(c.flags));
     const FileDialogRequest r = c.save ? save() : open();
     EXPECT_EQ(r.promptOverwrite, c.promptOverwrite);
     EXPECT_EQ(r.fileMustExist, c.fileMustExist);
     EXPECT_EQ(r.pathMustExist, c.pathMustExist);
     EXPECT_EQ(r.acceptAnyText, c.acceptAnyText);
-    EXPECT_EQ(dlg.Flags, c.flags); // the property itself is not changed
+    EXPECT_EQ(dlg.Flags().toInt(), c.flags); // the property itself is not changed
 }
 
 INSTANTIATE_TEST_SUITE_P(Flags, FileDlgFlagTest,
@@ -143,73 +141,67 @@ INSTANTIATE_TEST_SUITE_P(Flags, FileDlgFlagTest,
 
 TEST_F(FileDlgTest, TypedAddressComesBackAsTyped)
 {
-    dlg.Flags = FileDlgFlags::NoValidate;
+    dlg.setFlags(FileDlgFlag::NoValidate);
     const QString address = QStringLiteral("http://example.com/a b/?q=1&x=\"y\"");
-    host.fileAnswers.enqueue({ true, address });
-    QString filter = QStringLiteral("すべてのファイル|*.*|");
-    QString dir = QStringLiteral("/work");
-    EXPECT_EQ(dlg.ShowOpen(filter, dir), address);
-    EXPECT_EQ(dlg.Filename, address);
-    EXPECT_FALSE(dlg.Cancel);
+    answer(address);
+    const auto choice = dlg.ShowOpen(QStringLiteral("すべてのファイル|*.*|"), QStringLiteral("/work"));
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->path, address);
+    EXPECT_EQ(dlg.Filename(), address);
+    EXPECT_FALSE(dlg.Cancel());
 }
 
 TEST_F(FileDlgTest, CancelKeepsFilenameAndNextChoiceClearsCancel)
 {
-    dlg.Filename = QStringLiteral("old.htm");
-    QString filter;
-    QString dir;
+    dlg.setFilename(QStringLiteral("old.htm"));
 
-    EXPECT_EQ(dlg.ShowOpen(filter, dir), QString()); // no answer queued: cancelled
-    EXPECT_TRUE(dlg.Cancel);
-    EXPECT_EQ(dlg.Filename, QStringLiteral("old.htm"));
+    EXPECT_FALSE(dlg.ShowOpen()); // no answer queued: cancelled
+    EXPECT_TRUE(dlg.Cancel());
+    EXPECT_EQ(dlg.Filename(), QStringLiteral("old.htm"));
 
-    host.fileAnswers.enqueue({ true, QStringLiteral("/work/new.htm") });
-    EXPECT_EQ(dlg.ShowSave(filter, dir), QStringLiteral("/work/new.htm"));
-    EXPECT_FALSE(dlg.Cancel);
-    EXPECT_EQ(dlg.Filename, QStringLiteral("/work/new.htm"));
+    answer(QStringLiteral("/work/new.htm"));
+    EXPECT_EQ(dlg.ShowSave()->path, QStringLiteral("/work/new.htm"));
+    EXPECT_FALSE(dlg.Cancel());
+    EXPECT_EQ(dlg.Filename(), QStringLiteral("/work/new.htm"));
 
     // The chosen path is what the next use of the object proposes.
-    dlg.ShowOpen(filter, dir);
+    dlg.ShowOpen();
     EXPECT_EQ(host.fileRequests.last().fileName, QStringLiteral("/work/new.htm"));
-    EXPECT_TRUE(dlg.Cancel);
+    EXPECT_TRUE(dlg.Cancel());
 }
 
 TEST_F(FileDlgTest, ChoiceWithoutNameCountsAsCancel)
 {
-    dlg.Filename = QStringLiteral("keep.htm");
-    host.fileAnswers.enqueue({ true, QString() });
-    QString filter;
-    QString dir;
-    EXPECT_EQ(dlg.ShowOpen(filter, dir), QString());
-    EXPECT_TRUE(dlg.Cancel);
-    EXPECT_EQ(dlg.Filename, QStringLiteral("keep.htm"));
+    dlg.setFilename(QStringLiteral("keep.htm"));
+    answer(QString());
+    EXPECT_FALSE(dlg.ShowOpen());
+    EXPECT_TRUE(dlg.Cancel());
+    EXPECT_EQ(dlg.Filename(), QStringLiteral("keep.htm"));
 }
 
 TEST_F(FileDlgTest, ResultIsCutAtNul)
 {
-    host.fileAnswers.enqueue({ true, QStringLiteral("/work/a.htm") + QChar(u'\0') + QStringLiteral("junk") });
-    QString filter;
-    QString dir;
-    EXPECT_EQ(dlg.ShowOpen(filter, dir), QStringLiteral("/work/a.htm"));
-    EXPECT_EQ(dlg.Filename, QStringLiteral("/work/a.htm"));
+    answer(QStringLiteral("/work/a.htm") + QChar(u'\0') + QStringLiteral("junk"));
+    EXPECT_EQ(dlg.ShowOpen()->path, QStringLiteral("/work/a.htm"));
+    EXPECT_EQ(dlg.Filename(), QStringLiteral("/work/a.htm"));
 }
 
 TEST_F(FileDlgTest, OverlongProposalIsLeftOutNotCut)
 {
-    dlg.Filename = QString(FileDlg::MaxProposedName, u'a');
-    EXPECT_EQ(open().fileName, dlg.Filename);
+    dlg.setFilename(QString(FileDlg::MaxProposedName, u'a'));
+    EXPECT_EQ(open().fileName, dlg.Filename());
 
-    dlg.Filename = QString(FileDlg::MaxProposedName + 1, u'a');
-    host.fileAnswers.enqueue({ true, QStringLiteral("/work/short.htm") });
+    dlg.setFilename(QString(FileDlg::MaxProposedName + 1, u'a'));
+    answer(QStringLiteral("/work/short.htm"));
     EXPECT_EQ(open().fileName, QString());
-    EXPECT_EQ(dlg.Filename, QStringLiteral("/work/short.htm"));
+    EXPECT_EQ(dlg.Filename(), QStringLiteral("/work/short.htm"));
 }
 
 TEST_F(FileDlgTest, PropertiesStayForTheNextUse)
 {
-    dlg.Title = QStringLiteral("画像の挿入");
-    dlg.Filter = QStringLiteral("画像|*.gif|");
-    dlg.Flags = 4100;
+    dlg.setTitle(QStringLiteral("画像の挿入"));
+    dlg.setFilter(QStringLiteral("画像|*.gif|"));
+    dlg.setFlags(FileDlgFlags::fromInt(4100));
     open();
     const FileDialogRequest second = save();
     EXPECT_EQ(second.title, QStringLiteral("画像の挿入"));
@@ -219,10 +211,10 @@ TEST_F(FileDlgTest, PropertiesStayForTheNextUse)
 
 TEST_F(FileDlgTest, ShowDirAsksForAFolderAndAddsASeparator)
 {
-    QString dir = QStringLiteral("C:\\web");
+    const QString dir = QStringLiteral("C:\\web");
     host.folderAnswers.enqueue(QStringLiteral("C:\\web\\img"));
     EXPECT_EQ(dlg.ShowDir(dir, 0), QStringLiteral("C:\\web\\img\\"));
-    EXPECT_FALSE(dlg.Cancel);
+    EXPECT_FALSE(dlg.Cancel());
     ASSERT_EQ(host.folderRequests.size(), 1);
     EXPECT_EQ(host.folderRequests[0].prompt, QStringLiteral("フォルダを選択してください。"));
     EXPECT_EQ(host.folderRequests[0].initialDirectory, QStringLiteral("C:\\web"));
@@ -236,16 +228,15 @@ TEST_F(FileDlgTest, ShowDirAsksForAFolderAndAddsASeparator)
 
 TEST_F(FileDlgTest, ShowDirCancelledThenChosen)
 {
-    dlg.Filename = QStringLiteral("page.htm");
-    QString dir;
-    EXPECT_EQ(dlg.ShowDir(dir, 0), QString());
-    EXPECT_TRUE(dlg.Cancel);
+    dlg.setFilename(QStringLiteral("page.htm"));
+    EXPECT_FALSE(dlg.ShowDir(QString(), 0));
+    EXPECT_TRUE(dlg.Cancel());
     EXPECT_EQ(host.folderRequests.last().initialDirectory, QString());
 
     host.folderAnswers.enqueue(QStringLiteral("/srv"));
-    EXPECT_EQ(dlg.ShowDir(dir, 0), QStringLiteral("/srv/"));
-    EXPECT_FALSE(dlg.Cancel);
-    EXPECT_EQ(dlg.Filename, QStringLiteral("page.htm")); // a folder is not a file choice
+    EXPECT_EQ(dlg.ShowDir(QString(), 0), QStringLiteral("/srv/"));
+    EXPECT_FALSE(dlg.Cancel());
+    EXPECT_EQ(dlg.Filename(), QStringLiteral("page.htm")); // a folder is not a file choice
 }
 
 } // namespace

@@ -44,12 +44,12 @@ protected:
         writeBytes(path(name), bytes);
         ASSERT_TRUE(m_files.LoadDocument(path(name)));
         m_host.editBox().setText(text);
-        m_editor.document().Modified = true;
+        m_editor.document().setModified(true);
     }
     void untitledModified(const QString& text)
     {
         m_host.editBox().setText(text);
-        m_editor.document().Modified = true;
+        m_editor.document().setModified(true);
     }
     void answerFile(const QString& path) { m_host.fileAnswers.enqueue({ true, path }); }
 
@@ -66,29 +66,29 @@ protected:
 TEST_F(DocumentFilesTest, LoadSetsTextPathCaptionAndFlags)
 {
     writeBytes(path("top.html"), "<HTML>\r\n\x93\xfa\x96\x7b</HTML>");
-    m_editor.document().Modified = true;
-    m_editor.document().BackupTicks = 4;
-    m_editor.document().PatternMode = true;
+    m_editor.document().setModified(true);
+    m_editor.document().setBackupTicks(4);
+    m_editor.document().setPatternMode(true);
     EXPECT_TRUE(m_files.LoadDocument(path("top.html")));
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("<HTML>\r\n日本</HTML>"));
     EXPECT_EQ(m_host.editBox().selStart(), 0);
-    EXPECT_EQ(m_editor.document().FilePath, path("top.html"));
+    EXPECT_EQ(m_editor.document().FilePath(), path("top.html"));
     EXPECT_EQ(m_host.caption, QStringLiteral("top.html") + Title);
-    EXPECT_FALSE(m_editor.document().Modified);
-    EXPECT_EQ(m_editor.document().BackupTicks, 0);
-    EXPECT_TRUE(m_editor.document().PatternMode);
+    EXPECT_FALSE(m_editor.document().Modified());
+    EXPECT_EQ(m_editor.document().BackupTicks(), 0);
+    EXPECT_TRUE(m_editor.document().PatternMode());
     EXPECT_TRUE(m_host.messages.isEmpty());
 }
 
 TEST_F(DocumentFilesTest, PathNamingNoFileLoadsEmptyPageUnderIt)
 {
     m_host.editBox().setText(QStringLiteral("old"));
-    m_editor.document().Modified = true;
+    m_editor.document().setModified(true);
     EXPECT_TRUE(m_files.LoadDocument(path("new.html")));
     EXPECT_EQ(m_host.editBox().text(), QString());
-    EXPECT_EQ(m_editor.document().FilePath, path("new.html"));
+    EXPECT_EQ(m_editor.document().FilePath(), path("new.html"));
     EXPECT_EQ(m_host.caption, QStringLiteral("new.html") + Title);
-    EXPECT_FALSE(m_editor.document().Modified);
+    EXPECT_FALSE(m_editor.document().Modified());
     EXPECT_TRUE(m_host.messages.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(path("new.html")));
 }
@@ -111,8 +111,8 @@ TEST_P(UnreadableFileTest, IsReportedAndNotLoaded)
     writeBytes(path("old.html"), "old");
     ASSERT_TRUE(m_files.LoadDocument(path("old.html")));
     m_host.editBox().setText(QStringLiteral("edited"));
-    m_editor.document().Modified = true;
-    m_editor.document().BackupTicks = 3;
+    m_editor.document().setModified(true);
+    m_editor.document().setBackupTicks(3);
     QString target = path("page.html");
     if (GetParam().error)
         m_ops.failAt(FaultyFileOps::Step::Read, GetParam().error);
@@ -125,10 +125,10 @@ TEST_P(UnreadableFileTest, IsReportedAndNotLoaded)
         QStringLiteral("ファイルを開けませんでした。\r") + target + u'\r' + GetParam().reason);
     EXPECT_EQ(m_host.messages[0].style.toNumber(), 48);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("edited"));
-    EXPECT_EQ(m_editor.document().FilePath, path("old.html"));
+    EXPECT_EQ(m_editor.document().FilePath(), path("old.html"));
     EXPECT_EQ(m_host.caption, QStringLiteral("old.html") + Title);
-    EXPECT_TRUE(m_editor.document().Modified);
-    EXPECT_EQ(m_editor.document().BackupTicks, 3);
+    EXPECT_TRUE(m_editor.document().Modified());
+    EXPECT_EQ(m_editor.document().BackupTicks(), 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Reasons, UnreadableFileTest,
@@ -163,10 +163,10 @@ TEST_P(RoundTripTest, OpenedAndSavedPageIsTheSameFile)
     ASSERT_TRUE(m_files.LoadDocument(path("page.html")));
     // The box holds the text with its line ends as they were: nothing converted or stripped.
     EXPECT_EQ(m_host.editBox().text(), ShiftJis::decode(bytes));
-    m_editor.document().Modified = true;
+    m_editor.document().setModified(true);
     EXPECT_TRUE(m_files.F_Save_Click());
     EXPECT_EQ(readBytes(path("page.html")), bytes);
-    EXPECT_FALSE(m_editor.document().Modified);
+    EXPECT_FALSE(m_editor.document().Modified());
     EXPECT_TRUE(m_host.messages.isEmpty());
 
     // The same text typed in (not loaded) is encoded afresh, and still gives the same bytes
@@ -204,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(Bytes, RoundTripTest,
 TEST_F(DocumentFilesTest, SaveOfUntitledPageAsksForPathAndWritesExactlyTheText)
 {
     untitledModified(QStringLiteral("<P>日本</P>\r\n<P>x"));
-    m_dialog.Filename = QStringLiteral("previous.html");
+    m_dialog.setFilename(QStringLiteral("previous.html"));
     answerFile(path("saved.html"));
     EXPECT_TRUE(m_files.F_Save_Click());
 
@@ -218,24 +218,24 @@ TEST_F(DocumentFilesTest, SaveOfUntitledPageAsksForPathAndWritesExactlyTheText)
     EXPECT_EQ(request.fileName, QStringLiteral("previous.html"));
     EXPECT_TRUE(request.promptOverwrite);
     EXPECT_FALSE(request.fileMustExist);
-    EXPECT_EQ(m_dialog.Flags, FileDlgFlags::OverwritePrompt);
+    EXPECT_EQ(m_dialog.Flags().toInt(), 2);
 
     EXPECT_EQ(readBytes(path("saved.html")), "<P>\x93\xfa\x96\x7b</P>\r\n<P>x");
-    EXPECT_EQ(m_editor.document().FilePath, path("saved.html"));
+    EXPECT_EQ(m_editor.document().FilePath(), path("saved.html"));
     EXPECT_EQ(m_host.caption, QStringLiteral("saved.html") + Title);
-    EXPECT_FALSE(m_editor.document().Modified);
+    EXPECT_FALSE(m_editor.document().Modified());
 }
 
 TEST_F(DocumentFilesTest, EmptyEditorIsNeverSavedUnderANewName)
 {
-    m_editor.document().Modified = true;
+    m_editor.document().setModified(true);
     m_host.caption = QStringLiteral("無題") + Title;
     answerFile(path("empty.html"));
     EXPECT_FALSE(m_files.F_SaveAS_Click());
     EXPECT_FALSE(m_files.F_Save_Click());
     EXPECT_TRUE(m_host.fileRequests.isEmpty());
-    EXPECT_TRUE(m_editor.document().Modified);
-    EXPECT_TRUE(m_editor.document().FilePath.isEmpty());
+    EXPECT_TRUE(m_editor.document().Modified());
+    EXPECT_TRUE(m_editor.document().FilePath().isEmpty());
     EXPECT_EQ(m_host.caption, QStringLiteral("無題") + Title);
     EXPECT_FALSE(QFileInfo::exists(path("empty.html")));
 }
@@ -245,28 +245,28 @@ TEST_F(DocumentFilesTest, CancelledSaveAsChangesNothing)
     editedPage("page.html", "old", QStringLiteral("new"));
     EXPECT_FALSE(m_files.F_SaveAS_Click());
     EXPECT_EQ(m_host.fileRequests.size(), 1);
-    EXPECT_EQ(m_editor.document().FilePath, path("page.html"));
+    EXPECT_EQ(m_editor.document().FilePath(), path("page.html"));
     EXPECT_EQ(m_host.caption, QStringLiteral("page.html") + Title);
-    EXPECT_TRUE(m_editor.document().Modified);
+    EXPECT_TRUE(m_editor.document().Modified());
     EXPECT_EQ(readBytes(path("page.html")), "old");
 }
 
 TEST_F(DocumentFilesTest, SaveWhileEditingPatternNeverWritesOverThePageFile)
 {
     editedPage("page.html", "<HTML>page</HTML>", QStringLiteral("<P>pattern body</P>"));
-    m_editor.document().PatternMode = true;
+    m_editor.document().setPatternMode(true);
 
     EXPECT_FALSE(m_files.F_Save_Click());
     EXPECT_EQ(m_host.fileRequests.size(), 1);
-    EXPECT_TRUE(m_editor.document().Modified);
+    EXPECT_TRUE(m_editor.document().Modified());
 
     answerFile(path("body.html"));
     EXPECT_TRUE(m_files.F_Save_Click());
     EXPECT_EQ(m_host.fileRequests.size(), 2);
     EXPECT_EQ(readBytes(path("body.html")), "<P>pattern body</P>");
     EXPECT_EQ(readBytes(path("page.html")), "<HTML>page</HTML>");
-    EXPECT_FALSE(m_editor.document().Modified);
-    EXPECT_TRUE(m_editor.document().PatternMode);
+    EXPECT_FALSE(m_editor.document().Modified());
+    EXPECT_TRUE(m_editor.document().PatternMode());
 }
 
 struct SaveErrorRow {
@@ -316,7 +316,7 @@ TEST_P(SaveErrorTest, ShowsTheRowOnceAndKeepsOldFileAndPage)
     EXPECT_TRUE(m_host.messages[0].title.isEmpty());
     EXPECT_EQ(readBytes(path("page.html")), "<P>old</P>");
     EXPECT_EQ(entries(), QStringList { QStringLiteral("page.html") });
-    EXPECT_TRUE(m_editor.document().Modified);
+    EXPECT_TRUE(m_editor.document().Modified());
     EXPECT_EQ(m_host.caption, QStringLiteral("page.html") + Title);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("<P>new, longer text</P>"));
 }
@@ -352,7 +352,7 @@ TEST_F(DocumentFilesTest, ReadOnlyFileOnDiskIsReportedAsRow75)
         QStringLiteral("ファイルが読み込み専用になっています。\r解除してから保存して下さい。"));
     EXPECT_EQ(m_host.messages[0].style.toNumber(), 16);
     EXPECT_EQ(readBytes(path("page.html")), "old");
-    EXPECT_TRUE(m_editor.document().Modified);
+    EXPECT_TRUE(m_editor.document().Modified());
 }
 
 TEST_F(DocumentFilesTest, MissingFolderOnDiskIsReported)
@@ -365,8 +365,8 @@ TEST_F(DocumentFilesTest, MissingFolderOnDiskIsReported)
     EXPECT_FALSE(QFileInfo::exists(path("gone")));
     // A failed Save As does not take the new path: the caption and the next Save still name
     // the page as it was.
-    EXPECT_TRUE(m_editor.document().FilePath.isEmpty());
-    EXPECT_TRUE(m_editor.document().Modified);
+    EXPECT_TRUE(m_editor.document().FilePath().isEmpty());
+    EXPECT_TRUE(m_editor.document().Modified());
 }
 
 #ifdef Q_OS_UNIX
@@ -385,7 +385,7 @@ TEST_F(DocumentFilesTest, FileSizeLimitOnDiskKeepsOldFile)
     EXPECT_EQ(m_host.messages[0].text, QStringLiteral("ファイルが大きすぎます。"));
     EXPECT_EQ(readBytes(path("page.html")), "old");
     EXPECT_EQ(entries(), QStringList { QStringLiteral("page.html") });
-    EXPECT_TRUE(m_editor.document().Modified);
+    EXPECT_TRUE(m_editor.document().Modified());
 }
 #endif
 
@@ -401,14 +401,14 @@ TEST_F(DocumentFilesTest, UnmappableCharactersAreWrittenAsReferencesOnlyWhenAllo
     EXPECT_TRUE(m_host.messages[0].text.contains(QStringLiteral("（2 行 1 列）")));
     EXPECT_TRUE(m_host.messages[0].text.contains(QStringLiteral("（2 行 7 列）")));
     EXPECT_EQ(readBytes(path("page.html")), "old");
-    EXPECT_TRUE(m_editor.document().Modified);
+    EXPECT_TRUE(m_editor.document().Modified());
     EXPECT_EQ(m_host.captions.size(), 1);
 
     m_host.answerMessages({ MsgAnswer::Yes });
     EXPECT_TRUE(m_files.F_Save_Click());
     EXPECT_EQ(m_host.messages.size(), 2);
     EXPECT_EQ(readBytes(path("page.html")), "a\r\n&#9731; and &#128512;");
-    EXPECT_FALSE(m_editor.document().Modified);
+    EXPECT_FALSE(m_editor.document().Modified());
 }
 
 // --- The save prompt ---------------------------------------------------------------------
@@ -448,7 +448,7 @@ TEST_P(ConfirmSaveTest, AnswersDecide)
     EXPECT_EQ(m_host.messages[0].text, SavePrompt);
     EXPECT_EQ(m_host.messages[0].style.toNumber(), 35);
     EXPECT_TRUE(m_host.messages[0].title.isEmpty());
-    EXPECT_EQ(m_editor.document().Modified, !c.written);
+    EXPECT_EQ(m_editor.document().Modified(), !c.written);
     if (c.titled) {
         EXPECT_EQ(readBytes(path("page.html")), c.written ? "new" : "old");
     }
@@ -477,7 +477,7 @@ TEST_F(DocumentFilesTest, YesWithFailedSaveStopsAfterOneErrorMessage)
 TEST_F(DocumentFilesTest, OpenShowsTheDocumentDialogAndLoadsTheChoice)
 {
     writeBytes(path("a.htm"), "<P>a</P>");
-    m_dialog.Filename = QStringLiteral("stale.html");
+    m_dialog.setFilename(QStringLiteral("stale.html"));
     answerFile(path("a.htm"));
     m_files.F_Open_Click();
 
@@ -492,7 +492,7 @@ TEST_F(DocumentFilesTest, OpenShowsTheDocumentDialogAndLoadsTheChoice)
     EXPECT_TRUE(request.fileName.isEmpty());
     EXPECT_TRUE(request.fileMustExist);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("<P>a</P>"));
-    EXPECT_EQ(m_editor.document().FilePath, path("a.htm"));
+    EXPECT_EQ(m_editor.document().FilePath(), path("a.htm"));
     EXPECT_TRUE(m_host.messages.isEmpty());
 }
 
@@ -557,7 +557,7 @@ TEST_F(DocumentFilesTest, FrameDropAsksOnceThenLoadsEachFile)
     m_host.answerMessages({ MsgAnswer::Cancel });
     m_files.Form_OLEDragDrop(dropped);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("edited"));
-    EXPECT_TRUE(m_editor.document().Modified);
+    EXPECT_TRUE(m_editor.document().Modified());
     EXPECT_TRUE(m_ops.reads.filter(QStringLiteral("html")).size() == 1); // page.html only
 
     m_host.answerMessages({ MsgAnswer::No });
@@ -565,7 +565,7 @@ TEST_F(DocumentFilesTest, FrameDropAsksOnceThenLoadsEachFile)
     EXPECT_EQ(m_host.messages.size(), 2);
     EXPECT_EQ(m_host.messages[1].text, SavePrompt);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("two"));
-    EXPECT_EQ(m_editor.document().FilePath, path("2.html"));
+    EXPECT_EQ(m_editor.document().FilePath(), path("2.html"));
     EXPECT_EQ(m_ops.reads.mid(1), dropped);
 
     // An unmodified page is replaced without a question.
@@ -585,7 +585,7 @@ TEST_F(DocumentFilesTest, BoxDropOfTwoFilesAsksOnce)
     EXPECT_EQ(m_host.messages[0].text, SavePrompt);
     EXPECT_EQ(m_host.messages[0].style.toNumber(), 35);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("two"));
-    EXPECT_EQ(m_editor.document().FilePath, path("2.html"));
+    EXPECT_EQ(m_editor.document().FilePath(), path("2.html"));
     EXPECT_EQ(readBytes(path("page.html")), "old");
 }
 
@@ -600,7 +600,7 @@ TEST_F(DocumentFilesTest, BoxDropYesRunsSaveAsAndStopsWhenItDoesNotWrite)
     EXPECT_EQ(m_host.fileRequests.size(), 1);
     EXPECT_EQ(m_host.fileRequests[0].kind, FileDialogRequest::Kind::Save);
     EXPECT_EQ(m_host.editBox().text(), QStringLiteral("edited"));
-    EXPECT_TRUE(m_editor.document().Modified);
+    EXPECT_TRUE(m_editor.document().Modified());
 
     // Save As failing: the same, after its one message.
     m_ops.failAt(FaultyFileOps::Step::Sync, std::make_error_code(std::errc::no_space_on_device));

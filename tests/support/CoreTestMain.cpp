@@ -1,3 +1,5 @@
+#include "support/ProgrammingErrors.h"
+
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
@@ -6,5 +8,6 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    quorlex::test::failOnProgrammingErrors();
     return RUN_ALL_TESTS();
 }

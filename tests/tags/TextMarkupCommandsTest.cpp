@@ -2,7 +2,7 @@
 #include "core/Editor.h"
 #include "host/Host.h"
 #include "support/ScriptedHost.h"
-#include "tags/TextMarkupMenu.h"
+#include "core/Commands.h"
 
 #include <QKeySequence>
 #include <QSet>
@@ -360,80 +360,39 @@ TEST_F(TextMarkupCommandsTest, LabelSetAsksWithoutSelection)
     EXPECT_EQ(text(), QStringLiteral("<a name=\"\"></a>"));
 }
 
-// ---- Menu table and dispatch ---------------------------------------------
+// ---- Menu rows ------------------------------------------------------------
 
 TEST_F(TextMarkupCommandsTest, EveryMenuItemRunsItsCommandAndLeavesModified)
 {
     int items = 0;
     for (bool modified : { false, true }) {
-        for (const TextMarkupMenuEntry& entry : textMarkupMenu) {
-            if (entry.kind != TextMarkupMenuEntry::Item)
+        for (const MenuRow& row : commands.menuRows()) {
+            if (row.kind != MenuRow::Kind::Item)
                 continue;
-            SCOPED_TRACE(entry.name.toString().toStdString());
+            SCOPED_TRACE(row.name.toStdString());
+            ASSERT_TRUE(row.handler);
             ++items;
             setUp(true, QStringLiteral("a[Sel]b"));
             host.answerInputs({ QStringLiteral("2"), QStringLiteral("name") });
-            editor.document().Modified = modified;
-            EXPECT_TRUE(commands.run(entry.name));
+            editor.document().setModified(modified);
+            row.handler();
             EXPECT_NE(text(), QStringLiteral("aSelb"));
-            EXPECT_EQ(editor.document().Modified, modified);
+            EXPECT_EQ(editor.document().Modified(), modified);
         }
     }
     EXPECT_EQ(items, 2 * 25);
 }
 
-TEST_F(TextMarkupCommandsTest, RunRejectsUnknownNames)
+TEST_F(TextMarkupCommandsTest, ArrayElementsRunTheirIndex)
 {
-    setUp(true, QStringLiteral("a[Sel]b"));
-    for (const char* name : { "I_S_B", "I_Table", "I_AlignSet_3", "I_SpecialChar_4", "I_AlignSet_",
-             "I_AlignSet", "I_AlignSet_01", "I_SpecialChar_-1", "I_S_Sen1", "L_0", "" }) {
-        SCOPED_TRACE(name);
-        EXPECT_FALSE(commands.run(QString::fromLatin1(name)));
-    }
-    EXPECT_EQ(text(), QStringLiteral("aSelb"));
-}
-
-TEST(TextMarkupMenu, StructureNamesAndShortcuts)
-{
-    QSet<QString> names;
-    QSet<QString> menus;
-    QSet<QString> shortcuts;
-    for (const TextMarkupMenuEntry& entry : textMarkupMenu) {
-        const QString name = entry.name.toString();
-        SCOPED_TRACE(name.toStdString());
-        EXPECT_FALSE(names.contains(name));
-        names.insert(name);
-        // Parents come before their entries.
-        if (!entry.parent.isEmpty()) {
-            EXPECT_TRUE(menus.contains(entry.parent.toString()));
-        }
-        if (entry.kind == TextMarkupMenuEntry::Menu)
-            menus.insert(name);
-        if (entry.shortcut.isEmpty())
-            continue;
-        EXPECT_EQ(entry.kind, TextMarkupMenuEntry::Item);
-        const QKeySequence key(entry.shortcut.toString(), QKeySequence::PortableText);
-        EXPECT_EQ(key.count(), 1);
-        EXPECT_EQ(key.toString(QKeySequence::PortableText), entry.shortcut.toString());
-        EXPECT_FALSE(shortcuts.contains(entry.shortcut.toString()));
-        shortcuts.insert(entry.shortcut.toString());
-    }
-    EXPECT_EQ(shortcuts.size(), 17);
-
-    auto find = [](QStringView name) {
-        for (const TextMarkupMenuEntry& entry : textMarkupMenu)
-            if (entry.name == name)
-                return entry;
-        return TextMarkupMenuEntry {};
-    };
-    EXPECT_EQ(find(u"I_S_b").caption, QStringLiteral("太字(&B&ｺ)"));
-    EXPECT_EQ(find(u"I_S_tt").shortcut, QStringLiteral("Ctrl+Shift+F6"));
-    EXPECT_EQ(find(u"I_AlignSet_1").caption, QStringLiteral("中央へ寄せる(&C&ｿ)"));
-    EXPECT_EQ(find(u"I_AlignSet_1").parent, QStringLiteral("I_Align"));
-    EXPECT_EQ(find(u"I_SpecialChar_3").caption, QStringLiteral("\""));
-    EXPECT_EQ(find(u"I_br").shortcut, QStringLiteral("Shift+F2"));
-    EXPECT_EQ(find(u"I_L_Back").shortcut, QStringLiteral("Ctrl+F2"));
-    EXPECT_EQ(find(u"I_S_Sen2").kind, TextMarkupMenuEntry::Separator);
+    Commands table;
+    table.add(commands.menuRows());
+    setUp(true, QStringLiteral("[x]"));
+    EXPECT_TRUE(table.run(QStringLiteral("I_SpecialChar_3")));
+    EXPECT_EQ(text(), QStringLiteral("&quot"));
+    setUp(true, QStringLiteral("[x]"));
+    EXPECT_TRUE(table.run(QStringLiteral("I_AlignSet_2")));
+    EXPECT_EQ(text(), QStringLiteral("<div align=right>x</div>"));
 }
 
 } // namespace

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/MenuRow.h"
+
+namespace quorlex {
+
+// The menu items of preview, printing, help and about. Items without a command yet are shown
+// disabled.
+QList<MenuRow> previewMenuRows();
+QList<MenuRow> printMenuRows();
+QList<MenuRow> helpMenuRows();
+
+} // namespace quorlex
