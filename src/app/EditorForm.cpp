@@ -1,14 +1,14 @@
 #include "app/EditorForm.h"
 
 #include "app/EditorFormLogic.h"
+#include "app/MenuOrder.h"
 #include "app/PlainToolTips.h"
+#include "app/ToolbarIcons.h"
 #include "core/Commands.h"
 #include "core/MenuRow.h"
-#include "app/MenuOrder.h"
-#include "app/ToolbarIcons.h"
 #include "files/DocumentFiles.h"
-#include "host/ProductInfo.h"
 #include "host/ControlNames.h"
+#include "host/ProductInfo.h"
 #include "host/QtHost.h"
 #include "host/SourceEdit.h"
 
@@ -18,8 +18,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontDatabase>
-#include <QMenuBar>
 #include <QLoggingCategory>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QStyle>
@@ -29,7 +29,6 @@
 #include <span>
 
 namespace quorlex {
-
 
 EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
     : QMainWindow(parent)
@@ -56,11 +55,17 @@ EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
     m_edit->setFocus();
 }
 
-Editor& EditorForm::editor() { return m_logic->editor(); }
+Editor& EditorForm::editor()
+{
+    return m_logic->editor();
+}
 
 EditorForm::~EditorForm() = default;
 
-bool EditorForm::runCommand(const QString& name) { return m_logic->run(name); }
+bool EditorForm::runCommand(const QString& name)
+{
+    return m_logic->run(name);
+}
 
 void EditorForm::buildMenus()
 {
@@ -72,7 +77,8 @@ void EditorForm::buildMenus()
     for (const MenuRow& row : orderedMenuRows(commands.rows())) {
         QMenu* parentMenu = menus.value(row.parent);
         if (!row.parent.isEmpty() && !parentMenu) {
-            qCCritical(lcCommands, "menu %s of %s is missing", qUtf8Printable(row.parent), qUtf8Printable(row.name));
+            qCCritical(
+                lcCommands, "menu %s of %s is missing", qUtf8Printable(row.parent), qUtf8Printable(row.name));
             continue;
         }
         switch (row.kind) {
@@ -134,8 +140,8 @@ void EditorForm::buildToolbars()
 {
     m_fileBar = addButtonBar(Control::Toolbar1, QStringLiteral("ファイルバー"), Qt::TopToolBarArea,
         fileBarButtons(), &EditorFormLogic::Toolbar1_ButtonClick);
-    m_tagBar = addButtonBar(Control::Toolbar2, QStringLiteral("タグバー"), Qt::LeftToolBarArea, tagBarButtons(),
-        &EditorFormLogic::Toolbar2_ButtonClick);
+    m_tagBar = addButtonBar(Control::Toolbar2, QStringLiteral("タグバー"), Qt::LeftToolBarArea,
+        tagBarButtons(), &EditorFormLogic::Toolbar2_ButtonClick);
 }
 
 void EditorForm::applyCommandAvailability()
@@ -188,9 +194,15 @@ bool offerCopyOfFiles(QDropEvent* event)
 
 } // namespace
 
-void EditorForm::dragEnterEvent(QDragEnterEvent* event) { offerCopyOfFiles(event); }
+void EditorForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    offerCopyOfFiles(event);
+}
 
-void EditorForm::dragMoveEvent(QDragMoveEvent* event) { offerCopyOfFiles(event); }
+void EditorForm::dragMoveEvent(QDragMoveEvent* event)
+{
+    offerCopyOfFiles(event);
+}
 
 void EditorForm::dropEvent(QDropEvent* event)
 {

@@ -2,10 +2,10 @@
 
 #include "core/EditCommands.h"
 #include "core/Editor.h"
-#include "core/Toolbars.h"
 #include "core/KeyPress.h"
 #include "core/Numbers.h"
 #include "core/ProgramDirectory.h"
+#include "core/Toolbars.h"
 #include "dialogs/FileDlg.h"
 #include "dialogs/PathHelpers.h"
 #include "files/DocumentFiles.h"
@@ -13,13 +13,13 @@
 #include "host/ControlNames.h"
 #include "host/Host.h"
 #include "preview/PreviewMenu.h"
-#include "settings/SettingsMenu.h"
-#include "wizards/WizardMenu.h"
 #include "settings/IniFile.h"
 #include "settings/LoadSetting.h"
+#include "settings/SettingsMenu.h"
 #include "taglists/TagListMenus.h"
-#include "tags/TextMarkupCommands.h"
 #include "tags/LinkMenu.h"
+#include "tags/TextMarkupCommands.h"
+#include "wizards/WizardMenu.h"
 
 namespace quorlex {
 
@@ -101,7 +101,8 @@ QList<MenuRow> EditorFormLogic::menuRows()
         separatorRow(QStringLiteral("I_Sen1"), QStringLiteral("I_0")),
         menuRow(tools, QString(), QStringLiteral("ツール(&T&ｶ)")),
         menuRow(bars, tools, QStringLiteral("ツールバーの表示")),
-        checkItem(Control::T_W_Filebar, bars, QStringLiteral("ファイルバー"), [this] { T_W_Filebar_Click(); }),
+        checkItem(
+            Control::T_W_Filebar, bars, QStringLiteral("ファイルバー"), [this] { T_W_Filebar_Click(); }),
         checkItem(Control::T_W_TagBar, bars, QStringLiteral("タグバー"), [this] { T_W_TagBar_Click(); }),
         separatorRow(QStringLiteral("T_Sen1"), tools),
         separatorRow(QStringLiteral("T_Sen2"), tools),

@@ -21,8 +21,8 @@ public:
         if (text.isEmpty())
             return false;
         // Escaped inside a rich-text frame, the text shows character for character.
-        const QString shown = QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped()
-            + QStringLiteral("</p>");
+        const QString shown
+            = QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() + QStringLiteral("</p>");
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), shown, widget);
         return true;
     }

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/EditorForm.h"
 
 #include <QApplication>
@@ -7,23 +8,11 @@
 #include <QTimer>
 #include <QTranslator>
 
-namespace {
-
-// Everything after the program name is one page path, read before Qt sees the arguments, so
-// that a path holding "-style" or "-reverse" reaches the program whole.
-QString pagePathArgument(int argc, char** argv)
-{
-    QStringList words;
-    for (int i = 1; i < argc; ++i)
-        words.append(QString::fromLocal8Bit(argv[i]));
-    return words.join(u' ');
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
-    const QString commandLine = pagePathArgument(argc, argv);
+    // Read before Qt sees the arguments, so that a path holding "-style" or "-reverse" reaches
+    // the program whole.
+    const QString commandLine = quorlex::pagePathArgument(argc, argv);
     // Qt gets the program name only: none of the page path is taken for one of its options.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);

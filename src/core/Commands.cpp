@@ -57,7 +57,10 @@ std::function<void()> Commands::find(const QString& name) const
     return {};
 }
 
-bool Commands::contains(const QString& name) const { return bool(find(name)); }
+bool Commands::contains(const QString& name) const
+{
+    return bool(find(name));
+}
 
 bool Commands::run(const QString& name) const
 {

@@ -27,11 +27,14 @@ QList<MenuRow> EditCommands::menuRows()
         itemRow(QStringLiteral("E_Paste"), edit, QStringLiteral("貼り付け(&P)"), QString(), {}),
         itemRow(QStringLiteral("E_Cut"), edit, QStringLiteral("切り取り(&C)"), QString(), {}),
         itemRow(QStringLiteral("E_Delete"), edit, QStringLiteral("削除(&D)"), QString(), {}),
-        itemRow(QStringLiteral("E_AllSelect"), edit, QStringLiteral("すべて選択(&A)"), QStringLiteral("Ctrl+A"), {}),
+        itemRow(QStringLiteral("E_AllSelect"), edit, QStringLiteral("すべて選択(&A)"),
+            QStringLiteral("Ctrl+A"), {}),
         separatorRow(QStringLiteral("E_Sen2"), edit),
         separatorRow(QStringLiteral("E_Sen3"), edit),
-        itemRow(QStringLiteral("E_GotoTop"), edit, QStringLiteral("先頭へ移動"), QStringLiteral("Ctrl+T"), {}),
-        itemRow(QStringLiteral("E_GotoEOF"), edit, QStringLiteral("最後へ移動"), QStringLiteral("Ctrl+E"), {}),
+        itemRow(
+            QStringLiteral("E_GotoTop"), edit, QStringLiteral("先頭へ移動"), QStringLiteral("Ctrl+T"), {}),
+        itemRow(
+            QStringLiteral("E_GotoEOF"), edit, QStringLiteral("最後へ移動"), QStringLiteral("Ctrl+E"), {}),
     };
 }
 

@@ -9,7 +9,10 @@ class Editor;
 // The Edit menu's commands on the editing box's selection and the clipboard.
 class EditCommands {
 public:
-    explicit EditCommands(Editor& editor) : m_editor(editor) { }
+    explicit EditCommands(Editor& editor)
+        : m_editor(editor)
+    {
+    }
 
     // Undoes the box's last edit and gives it the focus; the modified flag and the undo
     // item's state stay as they are.

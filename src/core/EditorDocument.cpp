@@ -4,9 +4,15 @@
 
 namespace quorlex {
 
-QString EditorDocument::caption() const { return m_host.windowCaption(); }
+QString EditorDocument::caption() const
+{
+    return m_host.windowCaption();
+}
 
-void EditorDocument::setCaption(const QString& caption) { m_host.setWindowCaption(caption); }
+void EditorDocument::setCaption(const QString& caption)
+{
+    m_host.setWindowCaption(caption);
+}
 
 void EditorDocument::setCurrentFile(const QString& path, bool modified, const QString& caption)
 {

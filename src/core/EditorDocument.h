@@ -10,7 +10,10 @@ class Host;
 // where the text came from and whether it has changed.
 class EditorDocument {
 public:
-    explicit EditorDocument(Host& host) : m_host(host) {}
+    explicit EditorDocument(Host& host)
+        : m_host(host)
+    {
+    }
 
     // Full path of the page file; empty for an untitled page.
     const QString& FilePath() const { return m_filePath; }

@@ -13,9 +13,9 @@ struct MenuRow {
     enum class Kind { Menu, Item, CheckItem, Separator };
 
     Kind kind = Kind::Item;
-    QString name;     // control name; an element of a control array is array + "_" + index
-    QString parent;   // control name of the menu that holds it; empty for the menu bar
-    QString caption;  // as stored, "&" marking access keys
+    QString name; // control name; an element of a control array is array + "_" + index
+    QString parent; // control name of the menu that holds it; empty for the menu bar
+    QString caption; // as stored, "&" marking access keys
     QString shortcut; // accelerator in QKeySequence's portable text; empty for none
     std::function<void()> handler; // the item's command; empty for menus and separators
 };
@@ -34,8 +34,8 @@ inline MenuRow separatorRow(QString name, QString parent)
 inline MenuRow itemRow(
     QString name, QString parent, QString caption, QString shortcut, std::function<void()> handler)
 {
-    return { MenuRow::Kind::Item, std::move(name), std::move(parent), std::move(caption),
-        std::move(shortcut), std::move(handler) };
+    return { MenuRow::Kind::Item, std::move(name), std::move(parent), std::move(caption), std::move(shortcut),
+        std::move(handler) };
 }
 
 } // namespace quorlex

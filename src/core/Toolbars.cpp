@@ -25,9 +25,15 @@ constexpr ToolbarButton tagBar[] = {
 
 } // namespace
 
-std::span<const ToolbarButton> fileBarButtons() { return fileBar; }
+std::span<const ToolbarButton> fileBarButtons()
+{
+    return fileBar;
+}
 
-std::span<const ToolbarButton> tagBarButtons() { return tagBar; }
+std::span<const ToolbarButton> tagBarButtons()
+{
+    return tagBar;
+}
 
 QString toolbarCommand(std::span<const ToolbarButton> buttons, QStringView key)
 {

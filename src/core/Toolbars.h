@@ -26,6 +26,9 @@ std::span<const ToolbarButton> tagBarButtons();
 QString toolbarCommand(std::span<const ToolbarButton> buttons, QStringView key);
 
 // The name of a button's own command ("Toolbar1_find").
-inline QString toolbarCommandName(const QString& bar, const QString& key) { return bar + u'_' + key; }
+inline QString toolbarCommandName(const QString& bar, const QString& key)
+{
+    return bar + u'_' + key;
+}
 
 } // namespace quorlex

@@ -6,11 +6,15 @@
 
 namespace quorlex {
 
-FileDlg::FileDlg(Host& host) : m_host(host) { }
+FileDlg::FileDlg(Host& host)
+    : m_host(host)
+{
+}
 
 std::optional<FileChoice> FileDlg::ShowOpen(const QString& filter, const QString& directory)
 {
-    const FileDlgFlags mustExist = m_flags ? FileDlgFlags() : FileDlgFlag::PathMustExist | FileDlgFlag::FileMustExist;
+    const FileDlgFlags mustExist
+        = m_flags ? FileDlgFlags() : FileDlgFlag::PathMustExist | FileDlgFlag::FileMustExist;
     return show(FileDialogRequest::Kind::Open, m_flags | mustExist, filter, directory);
 }
 

@@ -15,8 +15,8 @@ class Host;
 // numbers the commands are written with (4100 is FileMustExist | HideReadOnly).
 enum class FileDlgFlag : qint32 {
     OverwritePrompt = 0x2, // ask before overwriting an existing file
-    HideReadOnly = 0x4,    // no read-only check box
-    NoValidate = 0x100,    // accept any typed text, an address say, and give it back as typed
+    HideReadOnly = 0x4, // no read-only check box
+    NoValidate = 0x100, // accept any typed text, an address say, and give it back as typed
     PathMustExist = 0x800,
     FileMustExist = 0x1000,
     Explorer = 0x80000, // explorer-style dialog
@@ -26,7 +26,7 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(FileDlgFlags)
 
 // What the user chose in an open or save dialog.
 struct FileChoice {
-    QString path;   // the chosen full path, or the text typed when any text is accepted
+    QString path; // the chosen full path, or the text typed when any text is accepted
     QString filter; // the filter list the dialog showed ("description|patterns|...")
 };
 
@@ -57,9 +57,11 @@ public:
     // The open dialog; nothing when it was cancelled. An empty filter means Filter() and an
     // empty directory the current directory. With no flags set, the file and its folder must
     // exist.
-    std::optional<FileChoice> ShowOpen(const QString& filter = QString(), const QString& directory = QString());
+    std::optional<FileChoice> ShowOpen(
+        const QString& filter = QString(), const QString& directory = QString());
     // The save dialog, with the same conventions; no must-exist bits are added.
-    std::optional<FileChoice> ShowSave(const QString& filter = QString(), const QString& directory = QString());
+    std::optional<FileChoice> ShowSave(
+        const QString& filter = QString(), const QString& directory = QString());
     // The folder browser opened at directory; the chosen folder with a trailing separator (see
     // WithBackslash), or nothing when cancelled. flag is accepted and not used.
     std::optional<QString> ShowDir(const QString& directory, int flag = 0);

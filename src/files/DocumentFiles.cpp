@@ -24,7 +24,6 @@ bool namesNoFile(std::error_code error)
     return error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
 }
 
-
 } // namespace
 
 DocumentFiles::DocumentFiles(Editor& editor, FileDlg& documentDialog)
@@ -185,11 +184,14 @@ QList<MenuRow> DocumentFiles::menuRows()
         itemRow(QStringLiteral("F_SaveAS"), QStringLiteral("F_0"), QStringLiteral("名前を付けて保存(&A)"),
             QString(), [this] { F_SaveAS_Click(); }),
         menuRow(QStringLiteral("F_Template"), QStringLiteral("F_0"), QStringLiteral("テンプレート(&T)")),
-        itemRow(QStringLiteral("F_T_New"), QStringLiteral("F_Template"), QStringLiteral("新規作成"), QString(), {}),
-        itemRow(QStringLiteral("F_T_Open"), QStringLiteral("F_Template"), QStringLiteral("開く"), QString(), {}),
-        itemRow(QStringLiteral("F_T_Save"), QStringLiteral("F_Template"), QStringLiteral("保存"), QString(), {}),
-        itemRow(QStringLiteral("F_ConvertHTML"), QStringLiteral("F_0"), QStringLiteral("テキストをHTMLに変換(&C)"),
+        itemRow(QStringLiteral("F_T_New"), QStringLiteral("F_Template"), QStringLiteral("新規作成"),
             QString(), {}),
+        itemRow(
+            QStringLiteral("F_T_Open"), QStringLiteral("F_Template"), QStringLiteral("開く"), QString(), {}),
+        itemRow(
+            QStringLiteral("F_T_Save"), QStringLiteral("F_Template"), QStringLiteral("保存"), QString(), {}),
+        itemRow(QStringLiteral("F_ConvertHTML"), QStringLiteral("F_0"),
+            QStringLiteral("テキストをHTMLに変換(&C)"), QString(), {}),
         itemRow(QStringLiteral("I_AddTextFile"), QStringLiteral("I_0"),
             QStringLiteral("テキストファイルの挿入(&T&ｶ)"), QStringLiteral("Shift+F9"), {}),
     };

@@ -30,6 +30,9 @@ inline const QString ColorButtonKey = QStringLiteral("color");
 } // namespace Control
 
 // The name of element index of a menu control array ("T_C_Item_2").
-inline QString elementName(const QString& array, int index) { return array + u'_' + QString::number(index); }
+inline QString elementName(const QString& array, int index)
+{
+    return array + u'_' + QString::number(index);
+}
 
 } // namespace quorlex

@@ -1,5 +1,6 @@
 #include "host/QtHost.h"
 
+#include "host/FileDialogRules.h"
 #include "host/ProductInfo.h"
 #include "host/SourceEdit.h"
 
@@ -208,37 +209,17 @@ void QtHost::makeToolbarFlat(const QString& name)
     }
 }
 
-namespace {
-
-// The extension a name typed without one gets under a filter, as Windows' save dialog
-// does: that of the filter's first pattern ("*.htm;*.html" gives htm; "*.*" gives none).
-QString defaultSuffix(const FileFilter& filter)
-{
-    const QString first = filter.patterns.section(u';', 0, 0).trimmed();
-    if (!first.startsWith(QStringLiteral("*.")))
-        return QString();
-    const QString suffix = first.mid(2);
-    return suffix.contains(u'*') || suffix.contains(u'?') ? QString() : suffix;
-}
-
-QString qtFilter(const FileFilter& filter)
-{
-    QString patterns = filter.patterns;
-    patterns.replace(u';', u' ');
-    return filter.description.trimmed() + QStringLiteral(" (") + patterns + u')';
-}
-
-} // namespace
-
 FileDialogResult QtHost::showFileDialog(const FileDialogRequest& request)
 {
     QFileDialog dialog(&m_window, request.title, request.initialDirectory);
     dialog.setObjectName(QStringLiteral("FileDialog"));
     // Qt's own dialog, so the typed name can be read back exactly as typed.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    // The descriptions show as written, without Qt's pattern list after them.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     QStringList filters;
     for (const FileFilter& f : request.filters)
-        filters.append(qtFilter(f));
+        filters.append(qtNameFilter(f));
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
         dialog.selectNameFilter(filters.value(request.selectedFilter, filters.first()));
@@ -249,7 +230,11 @@ FileDialogResult QtHost::showFileDialog(const FileDialogRequest& request)
         dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.promptOverwrite);
         const QList<FileFilter> requestFilters = request.filters;
         auto followFilter = [&dialog, requestFilters, filters](const QString& chosen) {
-            const qsizetype index = filters.indexOf(chosen);
+            // Qt names the chosen filter in full or, with its details hidden, by its description.
+            qsizetype index = filters.indexOf(chosen);
+            for (qsizetype i = 0; index < 0 && i < requestFilters.size(); ++i)
+                if (requestFilters.at(i).description.trimmed() == chosen.trimmed())
+                    index = i;
             dialog.setDefaultSuffix(index >= 0 ? defaultSuffix(requestFilters.at(index)) : QString());
         };
         followFilter(dialog.selectedNameFilter());
@@ -267,9 +252,8 @@ FileDialogResult QtHost::showFileDialog(const FileDialogRequest& request)
         // A typed address comes back exactly as typed, not joined to the folder.
         if (auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
             const QString typed = edit->text();
-            if (typed.contains(QStringLiteral("://"))
-                || typed.startsWith(QStringLiteral("http:"), Qt::CaseInsensitive)
-                || typed.startsWith(QStringLiteral("ftp:"), Qt::CaseInsensitive))
+            // A file of the folder whose name merely looks like an address stays a file.
+            if (startsWithScheme(typed) && !dialog.directory().exists(typed))
                 return { true, typed };
         }
     }

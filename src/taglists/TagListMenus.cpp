@@ -110,17 +110,21 @@ QList<MenuRow> TagListMenus::menuRows()
     const QString snippets = QStringLiteral("T_T_0");
     return {
         menuRow(customTags, QStringLiteral("T_0"), QStringLiteral("カスタムタグ")),
-        itemRow(QStringLiteral("T_C_Add"), customTags, QStringLiteral("追加"), QString(), [this] { T_C_Add_Click(); }),
+        itemRow(QStringLiteral("T_C_Add"), customTags, QStringLiteral("追加"), QString(),
+            [this] { T_C_Add_Click(); }),
         separatorRow(QStringLiteral("T_C_Sen1"), customTags),
         itemRow(elementName(Control::T_C_Item, 0), customTags, QStringLiteral("未登録"), QString(),
             [this] { T_C_Item_Click(0); }),
         menuRow(snippets, QStringLiteral("T_0"), QStringLiteral("ひな型")),
-        itemRow(QStringLiteral("T_T_Add"), snippets, QStringLiteral("追加"), QString(), [this] { T_T_Add_Click(); }),
+        itemRow(QStringLiteral("T_T_Add"), snippets, QStringLiteral("追加"), QString(),
+            [this] { T_T_Add_Click(); }),
         separatorRow(QStringLiteral("T_T_Sen1"), snippets),
         itemRow(elementName(Control::T_T_Item, 0), snippets, QStringLiteral("未登録"), QString(),
             [this] { T_T_Item_Click(0); }),
-        itemRow(QStringLiteral("T_CusumTag"), QStringLiteral("T_0"), QStringLiteral("カスタムタグリスト"), QString(), {}),
-        itemRow(QStringLiteral("T_TemplateTag"), QStringLiteral("T_0"), QStringLiteral("ひな型リスト"), QString(), {}),
+        itemRow(QStringLiteral("T_CusumTag"), QStringLiteral("T_0"), QStringLiteral("カスタムタグリスト"),
+            QString(), {}),
+        itemRow(QStringLiteral("T_TemplateTag"), QStringLiteral("T_0"), QStringLiteral("ひな型リスト"),
+            QString(), {}),
     };
 }
 

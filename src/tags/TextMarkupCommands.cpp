@@ -2,8 +2,8 @@
 
 #include "core/Editor.h"
 #include "core/Numbers.h"
-#include "host/EditBox.h"
 #include "host/ControlNames.h"
+#include "host/EditBox.h"
 #include "host/Host.h"
 #include "host/ProductInfo.h"
 
@@ -203,11 +203,14 @@ void TextMarkupCommands::I_E_ButtonOb_Click()
 QList<MenuRow> TextMarkupCommands::menuRows()
 {
     using C = TextMarkupCommands;
-    auto item = [this](const QString& name, const QString& parent, const QString& caption, const QString& shortcut,
-                    void (C::*command)()) { return itemRow(name, parent, caption, shortcut, [this, command] { (this->*command)(); }); };
+    auto item = [this](const QString& name, const QString& parent, const QString& caption,
+                    const QString& shortcut, void (C::*command)()) {
+        return itemRow(name, parent, caption, shortcut, [this, command] { (this->*command)(); });
+    };
     auto element = [this](const QString& array, int index, const QString& parent, const QString& caption,
                        const QString& shortcut, void (C::*command)(int)) {
-        return itemRow(elementName(array, index), parent, caption, shortcut, [this, command, index] { (this->*command)(index); });
+        return itemRow(elementName(array, index), parent, caption, shortcut,
+            [this, command, index] { (this->*command)(index); });
     };
     const QString L0 = QStringLiteral("L_0");
     const QString String = QStringLiteral("I_String");
@@ -221,24 +224,33 @@ QList<MenuRow> TextMarkupCommands::menuRows()
     return {
         menuRow(L0, QString(), QStringLiteral("文字(&L)")),
         menuRow(String, L0, QStringLiteral("字体(&J&ﾏ)")),
-        item(QStringLiteral("I_S_Hx"), String, QStringLiteral("見出し"), QStringLiteral("Ctrl+Shift+F1"), &C::I_S_Hx_Click),
-        item(QStringLiteral("I_S_p"), String, QStringLiteral("段落"), QStringLiteral("Ctrl+Shift+F2"), &C::I_S_p_Click),
+        item(QStringLiteral("I_S_Hx"), String, QStringLiteral("見出し"), QStringLiteral("Ctrl+Shift+F1"),
+            &C::I_S_Hx_Click),
+        item(QStringLiteral("I_S_p"), String, QStringLiteral("段落"), QStringLiteral("Ctrl+Shift+F2"),
+            &C::I_S_p_Click),
         separatorRow(QStringLiteral("I_S_Sen1"), String),
-        item(QStringLiteral("I_S_u"), String, QStringLiteral("下線(&K&ﾉ)"), QStringLiteral("Ctrl+U"), &C::I_S_u_Click),
-        item(QStringLiteral("I_S_i"), String, QStringLiteral("イタリック体(&I&ﾆ)"), QStringLiteral("Ctrl+I"), &C::I_S_i_Click),
-        item(QStringLiteral("I_S_b"), String, QStringLiteral("太字(&B&ｺ)"), QStringLiteral("Ctrl+B"), &C::I_S_b_Click),
-        item(QStringLiteral("I_S_tt"), String, QStringLiteral("固定幅字(&T&ｶ)"), QStringLiteral("Ctrl+Shift+F6"), &C::I_S_tt_Click),
+        item(QStringLiteral("I_S_u"), String, QStringLiteral("下線(&K&ﾉ)"), QStringLiteral("Ctrl+U"),
+            &C::I_S_u_Click),
+        item(QStringLiteral("I_S_i"), String, QStringLiteral("イタリック体(&I&ﾆ)"), QStringLiteral("Ctrl+I"),
+            &C::I_S_i_Click),
+        item(QStringLiteral("I_S_b"), String, QStringLiteral("太字(&B&ｺ)"), QStringLiteral("Ctrl+B"),
+            &C::I_S_b_Click),
+        item(QStringLiteral("I_S_tt"), String, QStringLiteral("固定幅字(&T&ｶ)"),
+            QStringLiteral("Ctrl+Shift+F6"), &C::I_S_tt_Click),
         separatorRow(QStringLiteral("I_S_Sen2"), String),
         item(QStringLiteral("I_S_sub"), String, QStringLiteral("上付添字"), QString(), &C::I_S_sub_Click),
         item(QStringLiteral("I_S_sup"), String, QStringLiteral("下付添字"), QString(), &C::I_S_sup_Click),
         separatorRow(QStringLiteral("I_S_Sen3"), String),
-        item(QStringLiteral("I_S_Marquee"), String, QStringLiteral("スクロール文字(&S&ﾄ)"), QStringLiteral("Ctrl+Shift+F8"),
-            &C::I_S_Marquee_Click),
+        item(QStringLiteral("I_S_Marquee"), String, QStringLiteral("スクロール文字(&S&ﾄ)"),
+            QStringLiteral("Ctrl+Shift+F8"), &C::I_S_Marquee_Click),
 
         menuRow(Align, L0, QStringLiteral("位置")),
-        element(AlignSet, 0, Align, QStringLiteral("左へ寄せる"), QStringLiteral("Ctrl+L"), &C::I_AlignSet_Click),
-        element(AlignSet, 1, Align, QStringLiteral("中央へ寄せる(&C&ｿ)"), QStringLiteral("Ctrl+H"), &C::I_AlignSet_Click),
-        element(AlignSet, 2, Align, QStringLiteral("右へ寄せる"), QStringLiteral("Ctrl+R"), &C::I_AlignSet_Click),
+        element(
+            AlignSet, 0, Align, QStringLiteral("左へ寄せる"), QStringLiteral("Ctrl+L"), &C::I_AlignSet_Click),
+        element(AlignSet, 1, Align, QStringLiteral("中央へ寄せる(&C&ｿ)"), QStringLiteral("Ctrl+H"),
+            &C::I_AlignSet_Click),
+        element(
+            AlignSet, 2, Align, QStringLiteral("右へ寄せる"), QStringLiteral("Ctrl+R"), &C::I_AlignSet_Click),
 
         menuRow(Special, L0, QStringLiteral("特殊文字")),
         element(SpecialChar, 0, Special, QStringLiteral("<"), QString(), &C::I_SpecialChar_Click),
@@ -247,21 +259,27 @@ QList<MenuRow> TextMarkupCommands::menuRows()
         element(SpecialChar, 3, Special, QStringLiteral("\""), QString(), &C::I_SpecialChar_Click),
 
         menuRow(I0, QString(), QStringLiteral("挿入(&I&ﾆ)")),
-        item(QStringLiteral("I_hr"), I0, QStringLiteral("水辺線を引く(&S&ﾄ)"), QStringLiteral("Shift+F1"), &C::I_hr_Click),
-        item(QStringLiteral("I_br"), I0, QStringLiteral("改行(&R&ｽ)"), QStringLiteral("Shift+F2"), &C::I_br_Click),
-        item(QStringLiteral("I_Comment"), I0, QStringLiteral("コメント"), QStringLiteral("Shift+F7"), &C::I_Comment_Click),
-        item(QStringLiteral("I_Point"), I0, QStringLiteral("点(&P&ｾ)"), QStringLiteral("Shift+F8"), &C::I_Point_Click),
+        item(QStringLiteral("I_hr"), I0, QStringLiteral("水辺線を引く(&S&ﾄ)"), QStringLiteral("Shift+F1"),
+            &C::I_hr_Click),
+        item(QStringLiteral("I_br"), I0, QStringLiteral("改行(&R&ｽ)"), QStringLiteral("Shift+F2"),
+            &C::I_br_Click),
+        item(QStringLiteral("I_Comment"), I0, QStringLiteral("コメント"), QStringLiteral("Shift+F7"),
+            &C::I_Comment_Click),
+        item(QStringLiteral("I_Point"), I0, QStringLiteral("点(&P&ｾ)"), QStringLiteral("Shift+F8"),
+            &C::I_Point_Click),
 
         menuRow(Links, I0, QStringLiteral("リンク")),
-        item(QStringLiteral("I_L_Back"), Links, QStringLiteral("「もどる」を挿入"), QStringLiteral("Ctrl+F2"), &C::I_L_Back_Click),
-        item(QStringLiteral("I_L_LabelJump"), Links, QStringLiteral("ラベルへジャンプ"), QStringLiteral("Ctrl+F3"),
-            &C::I_L_LabelJump_Click),
+        item(QStringLiteral("I_L_Back"), Links, QStringLiteral("「もどる」を挿入"), QStringLiteral("Ctrl+F2"),
+            &C::I_L_Back_Click),
+        item(QStringLiteral("I_L_LabelJump"), Links, QStringLiteral("ラベルへジャンプ"),
+            QStringLiteral("Ctrl+F3"), &C::I_L_LabelJump_Click),
         item(QStringLiteral("I_L_LabelSet"), Links, QStringLiteral("ラベルの設定"), QStringLiteral("Ctrl+F4"),
             &C::I_L_LabelSet_Click),
 
         menuRow(Form, I0, QStringLiteral("フォーム")),
         item(QStringLiteral("I_E_TextOb"), Form, QStringLiteral("テキスト"), QString(), &C::I_E_TextOb_Click),
-        item(QStringLiteral("I_E_ButtonOb"), Form, QStringLiteral("ボタン"), QString(), &C::I_E_ButtonOb_Click),
+        item(QStringLiteral("I_E_ButtonOb"), Form, QStringLiteral("ボタン"), QString(),
+            &C::I_E_ButtonOb_Click),
     };
 }
 

@@ -1,5 +1,9 @@
 #include "app/EditorForm.h"
 #include "ModalHelper.h"
+#include "app/CommandLine.h"
+#include "app/EditorFormLogic.h"
+#include "app/MenuOrder.h"
+#include "core/Commands.h"
 #include "core/Editor.h"
 #include "host/QtHost.h"
 #include "host/SourceEdit.h"
@@ -7,15 +11,22 @@
 #include "support/TestHome.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QHelpEvent>
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolBar>
+#include <QToolTip>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -230,4 +241,67 @@ TEST_F(MainWindow, SaveAsGivesANameWithoutExtensionThatOfTheFilter)
     trigger(QStringLiteral("F_SaveAS"));
     EXPECT_TRUE(QFile::exists(typed + QStringLiteral(".htm")));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("index.htm - クォーレクス"));
+}
+
+TEST_F(MainWindow, MenuRowsAreCompleteWithUniqueValidShortcuts)
+{
+    QSet<QString> shortcuts;
+    for (const MenuRow& row : form.logic().commands().rows()) {
+        SCOPED_TRACE(row.name.toStdString());
+        EXPECT_TRUE(menuOrder().contains(row.name));
+        if (row.shortcut.isEmpty())
+            continue;
+        const QKeySequence key(row.shortcut, QKeySequence::PortableText);
+        EXPECT_EQ(key.count(), 1);
+        EXPECT_EQ(key.toString(QKeySequence::PortableText), row.shortcut);
+        EXPECT_FALSE(shortcuts.contains(row.shortcut));
+        shortcuts.insert(row.shortcut);
+    }
+    EXPECT_EQ(form.logic().commands().rows().size(), menuOrder().size());
+}
+
+TEST_F(MainWindow, ToolTipsShowAsWritten)
+{
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    for (const char* key : { "Toolbar2_Picture", "Toolbar2_Table", "Toolbar2_Avi", "Toolbar2_Link" }) {
+        QAction* button = action(QString::fromLatin1(key));
+        QWidget* widget = form.tagBar()->widgetForAction(button);
+        ASSERT_NE(widget, nullptr) << key;
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(widget, &help);
+        QTextDocument shown;
+        shown.setHtml(QToolTip::text());
+        EXPECT_EQ(shown.toPlainText(), button->toolTip()) << key;
+        QToolTip::hideText();
+    }
+}
+
+TEST_F(MainWindow, FilesDroppedOnTheFrameAreACopyNeverAMove)
+{
+    QMimeData data;
+    data.setUrls({ QUrl::fromLocalFile(home.file(QStringLiteral("page.html"))) });
+    QDragEnterEvent enter(
+        QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    enter.setDropAction(Qt::MoveAction);
+    QApplication::sendEvent(&form, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    drop.setDropAction(Qt::MoveAction);
+    QApplication::sendEvent(&form, &drop);
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+}
+
+TEST_F(MainWindow, BarsHaveNoMenuOfTheirOwn)
+{
+    // Only the Tools menu shows and hides the bars, so its check marks always tell the truth.
+    EXPECT_EQ(static_cast<QMainWindow&>(form).createPopupMenu(), nullptr);
+}
+
+TEST(CommandLine, EverythingAfterTheProgramNameIsOnePath)
+{
+    const char* argv[] = { "quorlex", "my", "-reverse", "-style", "page.html" };
+    EXPECT_EQ(pagePathArgument(5, argv), QStringLiteral("my -reverse -style page.html"));
+    EXPECT_EQ(pagePathArgument(1, argv), QString());
 }

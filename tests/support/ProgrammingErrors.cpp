@@ -23,6 +23,9 @@ void handler(QtMsgType type, const QMessageLogContext& context, const QString& m
 
 } // namespace
 
-void failOnProgrammingErrors() { previousHandler = qInstallMessageHandler(handler); }
+void failOnProgrammingErrors()
+{
+    previousHandler = qInstallMessageHandler(handler);
+}
 
 } // namespace quorlex::test

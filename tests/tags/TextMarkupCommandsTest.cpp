@@ -1,8 +1,8 @@
 #include "tags/TextMarkupCommands.h"
+#include "core/Commands.h"
 #include "core/Editor.h"
 #include "host/Host.h"
 #include "support/ScriptedHost.h"
-#include "core/Commands.h"
 
 #include <QKeySequence>
 #include <QSet>
