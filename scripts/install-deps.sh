@@ -7,7 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libgtest-dev libbenchmark-dev
-  xvfb xauth fonts-noto-cjk clang-format
+  qt6-webengine-dev qt6-svg-dev
+  xvfb xauth fonts-noto-cjk clang-format poppler-utils appstream
 )
 
 missing=()

@@ -21,10 +21,13 @@
 #include <QLoggingCategory>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include <span>
 
@@ -38,7 +41,7 @@ EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
     setWindowTitle(productTitle());
     resize(960, 680);
     m_edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    setCentralWidget(m_edit);
+    buildTabStrip();
     statusBar()->setObjectName(Control::StatusBar1);
 
     m_host = std::make_unique<QtHost>(*this, *m_edit);
@@ -65,6 +68,31 @@ EditorForm::~EditorForm() = default;
 bool EditorForm::runCommand(const QString& name)
 {
     return m_logic->run(name);
+}
+
+void EditorForm::buildTabStrip()
+{
+    // The tab strip fills what the bars leave: "HTML" shows the editing box, "プレビュー" the
+    // preview area Picture1 in its place.
+    auto* strip = new QWidget(this);
+    strip->setObjectName(Control::TabStrip1);
+    m_tabs = new QTabBar(strip);
+    m_tabs->setObjectName(Control::TabStrip1 + QStringLiteral("_Tabs"));
+    m_tabs->addTab(QStringLiteral("HTML"));
+    m_tabs->addTab(QStringLiteral("プレビュー"));
+    m_tabs->setDrawBase(true);
+    m_pages = new QStackedWidget(strip);
+    m_pages->addWidget(m_edit);
+    m_previewArea = new QWidget(m_pages);
+    m_previewArea->setObjectName(Control::Picture1);
+    m_pages->addWidget(m_previewArea);
+    auto* layout = new QVBoxLayout(strip);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_tabs);
+    layout->addWidget(m_pages, 1);
+    setCentralWidget(strip);
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) { m_pages->setCurrentIndex(index); });
 }
 
 void EditorForm::buildMenus()

@@ -9,6 +9,8 @@
 
 class QAction;
 class QMenu;
+class QStackedWidget;
+class QTabBar;
 class QToolBar;
 
 namespace quorlex {
@@ -32,6 +34,9 @@ public:
     QtHost& host() { return *m_host; }
     QToolBar* fileBar() const { return m_fileBar; }
     QToolBar* tagBar() const { return m_tagBar; }
+    // The tab strip's tabs ("HTML", "プレビュー") and the preview area shown under the second.
+    QTabBar* tabs() const { return m_tabs; }
+    QWidget* previewArea() const { return m_previewArea; }
 
     // Runs a command by its name (a menu item's control name); false when there is none.
     bool runCommand(const QString& name);
@@ -45,6 +50,7 @@ protected:
     QMenu* createPopupMenu() override { return nullptr; }
 
 private:
+    void buildTabStrip();
     void buildMenus();
     void buildToolbars();
     QToolBar* addButtonBar(const QString& name, const QString& title, Qt::ToolBarArea area,
@@ -56,6 +62,9 @@ private:
     std::unique_ptr<EditorFormLogic> m_logic;
     QToolBar* m_fileBar = nullptr;
     QToolBar* m_tagBar = nullptr;
+    QTabBar* m_tabs = nullptr;
+    QStackedWidget* m_pages = nullptr;
+    QWidget* m_previewArea = nullptr;
 };
 
 } // namespace quorlex

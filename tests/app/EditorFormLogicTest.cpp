@@ -3,6 +3,7 @@
 #include "files/ShiftJisCodec.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedHost.h"
+#include "support/TestFiles.h"
 #include "support/TestHome.h"
 
 #include <QFile>
@@ -25,16 +26,10 @@ struct Lifecycle : ::testing::Test {
     }
 
     QString iniPath() const { return home.file(QStringLiteral("quorlex.ini")); }
-    void writeFile(const QString& name, const QByteArray& bytes)
-    {
-        QFile f(home.file(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    void writeFile(const QString& name, const QByteArray& bytes) { test::writeBytes(home.file(name), bytes); }
     QByteArray readIni() const
     {
-        QFile f(iniPath());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return QFile::exists(iniPath()) ? test::readBytes(iniPath()) : QByteArray();
     }
     bool checked(const char* item) const { return host.isMenuChecked(QString::fromLatin1(item)); }
     bool shown(const char* bar) const { return host.isToolbarVisible(QString::fromLatin1(bar)); }
