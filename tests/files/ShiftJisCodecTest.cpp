@@ -1,6 +1,8 @@
 #include "files/ShiftJisCodec.h"
 #include "files/ShiftJisTable.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -228,14 +230,8 @@ TEST(ShiftJisEncode, KeptBytesNextToOtherCharacters)
         { "never-lead-nor-kana", "a" + reserved(0x80) + "A" + reserved(0xA0) + reserved(0xFF) + "A",
             "a" + bytes({ 0x80, 'A', 0xA0, 0xFF, 'A' }) },
     };
-    for (const auto& row : rows) {
-        const QByteArray out = ShiftJis::encode(row.text);
-        EXPECT_EQ(out, row.out) << row.name;
-        const QList<ShiftJis::Unmappable> found = ShiftJis::unmappable(row.text);
-        const auto kept = std::count_if(found.begin(), found.end(),
-            [](const ShiftJis::Unmappable& u) { return ShiftJis::keptByte(u.codePoint) >= 0; });
-        EXPECT_EQ(kept, row.out.count("&#65533;")) << row.name;
-    }
+    for (const auto& row : rows)
+        EXPECT_EQ(ShiftJis::encode(row.text), row.out) << row.name;
 }
 
 // Random edits around kept bytes: what is written reads back as the text, except that the kept
@@ -256,9 +252,10 @@ TEST(ShiftJisCodec, RandomTextsWithKeptBytesReadBack)
             text += random() % 2 ? reserved(kept[random() % std::size(kept)])
                                  : ordinary[random() % std::size(ordinary)];
 
-        const std::string trace = QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2)
-                                      .toHex(' ')
-                                      .toStdString();
+        const std::string trace
+            = QByteArray::fromRawData(reinterpret_cast<const char*>(text.utf16()), text.size() * 2)
+                  .toHex(' ')
+                  .toStdString();
 
         // The text as it reads back, in pieces: one per character, a reference for each named one.
         QStringList pieces;
