@@ -1,25 +1,127 @@
 #include "core/Numbers.h"
 
-#include <QLocale>
+#include <QList>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
+#include <string_view>
 
 namespace quorlex {
 
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// The power of ten of the first significant digit of a plain number text, with its exponent.
+// Only its sign is used: it tells an overflow from an underflow.
+long long decimalMagnitude(std::string_view text)
+{
+    const std::size_t e = text.find_first_of("eE");
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = text.substr(e + 1);
+        const bool negative = !digits.empty() && digits.front() == '-';
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+            digits.remove_prefix(1);
+        if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec != std::errc())
+            exponent = std::numeric_limits<int>::max(); // beyond any double either way
+        if (negative)
+            exponent = -exponent;
+    }
+    const std::string_view mantissa = text.substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return 0;
+    const long long position = first < point ? (long long)(point - first) - 1 : -(long long)(first - point);
+    return exponent + position;
+}
+
+// The value of a text of the form [-]digits[.digits][e[+-]digits], read without any locale.
+// A number too large gives an infinity, one too small 0, as strtod does.
+double plainNumber(std::string_view text)
+{
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        value = decimalMagnitude(text) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        return !text.empty() && text.front() == '-' ? -value : value;
+    }
+    return value;
+}
+
+// Digits with "," between groups of three as in English: "1,000,000", never "1,00" or ",5".
+bool validGrouping(QStringView digits)
+{
+    const QList<QStringView> groups = digits.split(u',');
+    if (groups.size() == 1)
+        return true;
+    if (groups.front().isEmpty() || groups.front().size() > 3)
+        return false;
+    return std::all_of(groups.begin() + 1, groups.end(), [](QStringView g) { return g.size() == 3; });
+}
+
+// The whole of s (blanks around allowed) as a number: sign, digits with grouping separators, a
+// "." decimal point and an exponent. An infinity when it is too large for a double.
+std::optional<double> wholeNumber(QStringView s)
+{
+    const QStringView t = s.trimmed();
+    std::string plain;
+    qsizetype i = 0;
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) {
+        if (t[i] == u'-')
+            plain.push_back('-');
+        ++i;
+    }
+    const qsizetype integerStart = i;
+    while (i < t.size() && (isDigit(t[i]) || t[i] == u','))
+        ++i;
+    const QStringView integer = t.sliced(integerStart, i - integerStart);
+    if (!validGrouping(integer))
+        return std::nullopt;
+    for (QChar c : integer) {
+        if (c != u',')
+            plain.push_back(char(c.unicode()));
+    }
+    bool anyDigit = !integer.isEmpty();
+    if (i < t.size() && t[i] == u'.') {
+        plain.push_back('.');
+        for (++i; i < t.size() && isDigit(t[i]); ++i) {
+            plain.push_back(char(t[i].unicode()));
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit)
+        return std::nullopt;
+    if (i < t.size() && (t[i] == u'e' || t[i] == u'E')) {
+        plain.push_back('e');
+        ++i;
+        if (i < t.size() && (t[i] == u'+' || t[i] == u'-'))
+            plain.push_back(char(t[i++].unicode()));
+        const qsizetype exponentStart = i;
+        for (; i < t.size() && isDigit(t[i]); ++i)
+            plain.push_back(char(t[i].unicode()));
+        if (i == exponentStart)
+            return std::nullopt;
+    }
+    if (i != t.size())
+        return std::nullopt;
+    return plainNumber(plain);
+}
+
+} // namespace
+
 std::optional<double> parseLocaleNumber(QStringView s)
 {
-    const QString trimmed = s.trimmed().toString();
-    if (trimmed.isEmpty())
-        return std::nullopt;
-    bool ok = false;
-    const double v = QLocale().toDouble(trimmed, &ok);
-    if (ok)
+    const auto v = wholeNumber(s);
+    if (v && std::isfinite(*v))
         return v;
-    // The C syntax is always understood as well, so "3.5" reads the same everywhere.
-    const double c = QLocale::c().toDouble(trimmed, &ok);
-    if (ok)
-        return c;
     return std::nullopt;
 }
 
@@ -43,8 +145,7 @@ bool isSkippedBlank(QChar c)
     return c == u' ' || c == u'\t' || c == u'\n';
 }
 
-// Collects the characters of the leading numeric prefix, blanks skipped, and parses
-// them with the C library so that very long digit strings still give the right value.
+// Collects the characters of the leading numeric prefix, blanks skipped, as a plain number text.
 std::string leadingNumberText(QStringView s)
 {
     std::string out;
@@ -63,8 +164,11 @@ std::string leadingNumberText(QStringView s)
         return any;
     };
     skip();
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
-        out.push_back(char(s[i++].unicode()));
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) {
+        if (s[i] == u'-')
+            out.push_back('-');
+        ++i;
+    }
     bool mantissa = digits();
     skip();
     if (i < s.size() && s[i] == u'.') {
@@ -98,14 +202,14 @@ double leadingNumber(QStringView s)
     const std::string text = leadingNumberText(s);
     if (text.empty())
         return 0.0;
-    return std::strtod(text.c_str(), nullptr);
+    return plainNumber(text);
 }
 
 std::optional<double> ToNumber(QStringView s)
 {
-    if (const auto v = parseLocaleNumber(s))
-        return std::isfinite(*v) ? v : std::nullopt;
-    const double v = leadingNumber(toNarrow(s));
+    // An infinity here is a number too large, never the words "inf" or "nan".
+    const std::optional<double> whole = wholeNumber(s);
+    const double v = whole ? *whole : leadingNumber(toNarrow(s));
     if (!std::isfinite(v))
         return std::nullopt;
     return v;

@@ -7,8 +7,9 @@
 
 namespace quorlex {
 
-// The value of s when the whole of it (blanks around allowed) is a number in the
-// locale's syntax: sign, digits, grouping separators, decimal point, exponent.
+// The value of s when the whole of it (blanks around allowed) is a number: sign, digits with ","
+// between groups of three, "." as decimal point, exponent. The program's numbers are written
+// so in every locale; "inf", "nan" and numbers too large for a double are none.
 std::optional<double> parseLocaleNumber(QStringView s);
 
 // The value of the leading number of s: blanks, tabs and line feeds are skipped

@@ -28,6 +28,16 @@ constexpr bool isHalfWidthKatakana(unsigned char b)
     return b >= 0xA1 && b <= 0xDF;
 }
 
+constexpr bool isTrail(int b)
+{
+    return b >= TrailFirst && b <= TrailLast;
+}
+
+bool isAssignedPair(unsigned char lead, int trail)
+{
+    return PairTable[leadRow(lead)][trail - TrailFirst] != 0;
+}
+
 // The bytes of every BMP character: 0 for none, below 0x100 one byte, otherwise a lead/trail pair.
 // ASCII is handled before the table is consulted.
 struct EncodeTable {
@@ -39,8 +49,6 @@ std::unique_ptr<const EncodeTable> buildEncodeTable()
     auto table = std::make_unique<EncodeTable>();
     for (unsigned b = 0xA1; b <= 0xDF; ++b)
         table->code[0xFF61 + (b - 0xA1)] = uint16_t(b);
-    for (unsigned b = 0x80; b <= 0xFF; ++b)
-        table->code[reservedFor(uchar(b))] = uint16_t(b);
     const uint16_t* nonPreferredEnd = NonPreferredPairs + NonPreferredPairCount;
     for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
         if (!isLead(uchar(lead)))
@@ -108,6 +116,47 @@ char32_t codePointAt(QStringView text, qsizetype i)
     if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
         return QChar::surrogateToUcs4(c, text[i + 1].unicode());
     return c;
+}
+
+// The first byte encode() writes for a character that is not a kept byte.
+int firstByteOf(char16_t c, const uint16_t* table)
+{
+    if (c < 0x80)
+        return c;
+    const uint16_t code = table[c];
+    if (code == 0)
+        return '&';
+    return code >= 0x100 ? code >> 8 : code;
+}
+
+// How a kept byte is written where reading meets it at the start of a character. Reading must
+// keep it again: a lead byte must not pair with the byte written after it, and a half-width
+// katakana byte on its own reads as katakana.
+enum class KeptForm {
+    Raw, // the byte alone
+    RawPair, // the byte and the kept byte after it, an unassigned pair read as two kept bytes
+    RawThenReference, // the byte, then a reference for the kept byte after it that would pair with it
+    Reference, // "&#65533;": its byte would be read as, or as part of, another character
+};
+
+KeptForm keptForm(QStringView text, qsizetype i, const uint16_t* table)
+{
+    const auto b = uchar(keptByte(text[i].unicode()));
+    if (isHalfWidthKatakana(b))
+        return KeptForm::Reference;
+    if (!isLead(b) || i + 1 == text.size())
+        return KeptForm::Raw;
+    const char16_t next = text[i + 1].unicode();
+    if (const int n = keptByte(next); n >= 0) {
+        if (!isTrail(n))
+            return KeptForm::Raw;
+        return isAssignedPair(b, n) ? KeptForm::RawThenReference : KeptForm::RawPair;
+    }
+    // An unassigned pair with an ASCII second byte reads as the kept lead and that character.
+    const int f = firstByteOf(next, table);
+    if (!isTrail(f) || (f < 0x80 && !isAssignedPair(b, f)))
+        return KeptForm::Raw;
+    return KeptForm::Reference;
 }
 
 // Appends bytes to a QByteArray through a raw pointer, growing it on demand.
@@ -228,7 +277,25 @@ QByteArray encode(QStringView text)
             const char16_t c = in[i];
             const uint16_t code = table[c];
             char* p = out.room(2);
-            if (code >= 0x100) {
+            if (const int kept = keptByte(c); kept >= 0) {
+                const KeptForm form = keptForm(text, i, table);
+                if (form == KeptForm::Reference) {
+                    writeReference(out, KeptByteReplacement);
+                    ++i;
+                    continue;
+                }
+                p[0] = char(kept);
+                out.advance(1);
+                ++i;
+                if (form == KeptForm::RawPair) {
+                    p[1] = char(keptByte(in[i]));
+                    out.advance(1);
+                    ++i;
+                } else if (form == KeptForm::RawThenReference) {
+                    writeReference(out, KeptByteReplacement);
+                    ++i;
+                }
+            } else if (code >= 0x100) {
                 p[0] = char(code >> 8);
                 p[1] = char(code & 0xFF);
                 out.advance(2);
@@ -253,6 +320,23 @@ QList<Unmappable> unmappable(QStringView text, qsizetype limit)
     QList<Unmappable> found;
     for (qsizetype i = 0; i < text.size() && found.size() < limit; ++i) {
         const char16_t c = text[i].unicode();
+        if (keptByte(c) >= 0) {
+            switch (keptForm(text, i, table)) {
+            case KeptForm::Raw:
+                break;
+            case KeptForm::RawPair:
+                ++i;
+                break;
+            case KeptForm::RawThenReference:
+                ++i;
+                found.append({ i, text[i].unicode() });
+                break;
+            case KeptForm::Reference:
+                found.append({ i, c });
+                break;
+            }
+            continue;
+        }
         if (c < 0x80 || table[c] != 0)
             continue;
         const char32_t codePoint = codePointAt(text, i);

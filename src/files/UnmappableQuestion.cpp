@@ -58,13 +58,19 @@ private:
 
 QString describe(char32_t codePoint, Position position)
 {
+    const QString where = QStringLiteral("（%1 行 %2 列）").arg(position.line).arg(position.column);
+    // A byte kept from the file that would now read back as another character.
+    if (const int byte = ShiftJis::keptByte(codePoint); byte >= 0) {
+        return QStringLiteral("・シフトJISでないバイト 0x%1 → &#%2;")
+                   .arg(QString::number(byte, 16).toUpper(),
+                       QString::number(uint(ShiftJis::KeptByteReplacement)))
+            + where;
+    }
     const QString code = QStringLiteral("U+%1").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper();
     const bool visible = QChar::isPrint(codePoint) && !QChar::isSurrogate(codePoint);
     const QString shown
         = visible ? QStringLiteral("「%1」").arg(QString::fromUcs4(&codePoint, 1)) : QString();
-    return QStringLiteral("・%1%2 → &#%3;（%4 行 %5 列）")
-        .arg(shown, code, QString::number(uint(codePoint)), QString::number(position.line),
-            QString::number(position.column));
+    return QStringLiteral("・%1%2 → &#%3;").arg(shown, code, QString::number(uint(codePoint))) + where;
 }
 
 } // namespace

@@ -124,20 +124,14 @@ Parsed parse(QByteArrayView line)
 QString readValue(QByteArrayView stored)
 {
     const QByteArrayView bytes = unquoted(stored);
-    QString text = ShiftJis::decode(bytes);
+    const QString text = ShiftJis::decode(bytes);
     if (bytes.size() <= MaxValueBytes)
         return text;
-    qsizetype used = 0;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        const qsizetype width = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        used += ShiftJis::encode(QStringView(text).sliced(i, width)).size();
-        if (used > MaxValueBytes)
-            break;
-        i += width;
-    }
-    text.truncate(i);
-    return text;
+    // Only the last character can differ: the first byte of a pair cut from its second.
+    QString cut = ShiftJis::decode(bytes.first(MaxValueBytes));
+    if (!text.startsWith(cut))
+        cut.chop(1);
+    return cut;
 }
 
 // Where the key lines of a section are, and the one that matched.
@@ -180,11 +174,6 @@ bool hasLineBreakOrNul(QStringView s)
     return false;
 }
 
-bool roundTrips(QStringView name, const QByteArray& encoded)
-{
-    return ShiftJis::decode(encoded) == name;
-}
-
 // The value as it goes after "=": quoted when blanks, a trailing ^Z or its own enclosing
 // quotes would otherwise be lost on reading.
 QByteArray storedValue(const QByteArray& value)
@@ -215,15 +204,18 @@ Edit withValue(QByteArrayView content, QStringView section, QStringView key, QSt
     key = trimBlanks(key);
     const QByteArray sectionBytes = ShiftJis::encode(section);
     const QByteArray keyBytes = ShiftJis::encode(key);
-    // A name that would read back differently could never be found again, and every write
-    // would add another copy; a line break would let the text add lines of its own.
-    if (hasLineBreakOrNul(section) || hasLineBreakOrNul(key) || hasLineBreakOrNul(text)
-        || !roundTrips(section, sectionBytes) || !roundTrips(key, keyBytes) || keyBytes.contains('=')
-        || keyBytes.startsWith(';') || keyBytes.startsWith('['))
-        return { EditResult::Refused, {} };
-
     const QByteArray valueBytes = ShiftJis::encode(text);
     const QByteArray stored = storedValue(valueBytes);
+    const QByteArray header = '[' + sectionBytes + ']';
+    const QByteArray newLine = keyBytes + '=' + stored;
+    // Only what reads back as written is stored: a name read back differently could never be
+    // found again, and every write would add another copy; a value read back differently (no
+    // Shift_JIS form, longer than a read returns) would be lost. The lines are read as they would
+    // stand in the file; a line break would let the text add lines of its own.
+    if (hasLineBreakOrNul(section) || hasLineBreakOrNul(key) || hasLineBreakOrNul(text)
+        || value(header + "\r\n" + newLine + "\r\n", section, key) != text)
+        return { EditResult::Refused, {} };
+
     const QList<Line> lines = splitLines(content);
     const SectionScan found = scan(content, lines, section, key);
 
@@ -236,7 +228,6 @@ Edit withValue(QByteArrayView content, QStringView section, QStringView key, QSt
         return { EditResult::Changed, out };
     }
 
-    const QByteArray newLine = keyBytes + '=' + stored;
     if (found.header >= 0) {
         const Line& after = lines[found.lastKey >= 0 ? found.lastKey : found.header];
         if (after.next == after.end)
@@ -254,7 +245,7 @@ Edit withValue(QByteArrayView content, QStringView section, QStringView key, QSt
         if (parse(content.sliced(last.begin, last.end - last.begin)).kind != Kind::Blank)
             out.append("\r\n");
     }
-    out.append('[' + sectionBytes + "]\r\n" + newLine + "\r\n");
+    out.append(header + "\r\n" + newLine + "\r\n");
     return { EditResult::Changed, out };
 }
 

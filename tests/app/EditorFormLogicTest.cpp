@@ -88,7 +88,7 @@ TEST_F(Lifecycle, BarValuesReadAsBooleans)
         bool shown;
     };
     const Row rows[] = { { "true", true }, { "FALSE", false }, { "0", false }, { "2", true }, { "-1", true },
-        { "abc", false }, { "", false } };
+        { "abc", false }, { "", false }, { "nan", false }, { "inf", false } };
     for (const Row& r : rows) {
         ScriptedHost fresh;
         writeFile(QStringLiteral("quorlex.ini"), QByteArray("[Main]\r\nFileBar=") + r.value + "\r\n");

@@ -1,10 +1,48 @@
 #include "core/Numbers.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <limits>
+#include <locale>
+#include <stdexcept>
+#include <string>
 
 using namespace quorlex;
+
+namespace {
+
+// A locale that writes "," for the decimal point and "." between groups, for Qt and, where one is
+// installed, for the C library too; the previous locales come back afterwards.
+class CommaDecimalLocale {
+public:
+    CommaDecimalLocale()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        for (const char* name : { "de_DE.UTF-8", "de_DE.utf8", "de_DE", "German_Germany.1252" }) {
+            try {
+                std::locale::global(std::locale(name));
+                break;
+            } catch (const std::runtime_error&) {
+            }
+        }
+    }
+    ~CommaDecimalLocale()
+    {
+        std::locale::global(m_cpp);
+        std::setlocale(LC_ALL, m_c.c_str());
+        QLocale::setDefault(m_qt);
+    }
+
+private:
+    QLocale m_qt;
+    std::locale m_cpp;
+    std::string m_c = std::setlocale(LC_ALL, nullptr);
+};
+
+} // namespace
 
 TEST(ToNumber, Cases)
 {
@@ -33,6 +71,16 @@ TEST(ToNumber, Cases)
         { u"－３", -3 },
         { u"1,000", 1000 },
         { u"\u3000８", 8 },
+        { u"+1,000,000.5", 1000000.5 },
+        { u"1,00", 1 },
+        { u"1000,000", 1000 },
+        { u"1e-400", 0 },
+        { u"nan", 0 },
+        { u"-nan", 0 },
+        { u"inf", 0 },
+        { u"-inf", 0 },
+        { u"+Infinity", 0 },
+        { u"NaN", 0 },
     };
     for (const Row& r : rows) {
         const auto v = ToNumber(QStringView(r.text));
@@ -45,7 +93,18 @@ TEST(ToNumber, OverflowIsReported)
 {
     EXPECT_FALSE(ToNumber(u"1e400").has_value());
     EXPECT_FALSE(ToNumber(u"9e999px").has_value());
+    EXPECT_FALSE(ToNumber(u"-1,000e400").has_value());
     EXPECT_TRUE(ToNumber(u"1e300").has_value());
+}
+
+TEST(ToNumber, SameUnderACommaDecimalLocale)
+{
+    const CommaDecimalLocale german;
+    const std::pair<const char16_t*, double> rows[] = { { u"3.5px", 3.5 }, { u"1.5e3x", 1500 },
+        { u" 2.5 ", 2.5 }, { u"1.000", 1 }, { u"2,5", 2 }, { u"1,000.5", 1000.5 } };
+    for (const auto& [text, value] : rows)
+        EXPECT_EQ(ToNumber(text), value) << QString::fromUtf16(text).toStdString();
+    EXPECT_FALSE(parseLocaleNumber(u"2,5").has_value());
 }
 
 TEST(ToNumber, StrictParse)
@@ -54,6 +113,9 @@ TEST(ToNumber, StrictParse)
     EXPECT_FALSE(parseLocaleNumber(u"12px").has_value());
     EXPECT_FALSE(parseLocaleNumber(u"").has_value());
     EXPECT_FALSE(parseLocaleNumber(u"x").has_value());
+    for (const char16_t* notANumber : { u"nan", u"inf", u"-inf", u"Infinity", u"1e400" })
+        EXPECT_FALSE(parseLocaleNumber(notANumber).has_value())
+            << QString::fromUtf16(notANumber).toStdString();
 }
 
 TEST(RoundHalfEven, HalvesGoToEven)

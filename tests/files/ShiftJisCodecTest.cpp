@@ -1,6 +1,8 @@
 #include "files/ShiftJisCodec.h"
 #include "files/ShiftJisTable.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -192,6 +194,97 @@ TEST(ShiftJisCodec, RandomBytesComeBackUnchanged)
         const QString text = ShiftJis::decode(in);
         ASSERT_EQ(ShiftJis::encode(text), in) << in.toHex().constData();
         ASSERT_TRUE(ShiftJis::unmappable(text).isEmpty()) << in.toHex().constData();
+    }
+}
+
+// A kept byte is written as its byte only where it reads back as itself; an edit can put it
+// before a byte it would pair with, or take a katakana byte away from its lead byte.
+TEST(ShiftJisEncode, KeptBytesNextToOtherCharacters)
+{
+    const struct {
+        const char* name;
+        QString text;
+        QByteArray out;
+    } rows[] = {
+        { "lead-before-typed-ascii", "abc" + reserved(0x81) + "ABC", "abc&#65533;ABC" },
+        { "lead-before-ascii-of-unassigned-pair", reserved(0x85) + "@", bytes({ 0x85, '@' }) },
+        { "lead-before-ascii-below-trail", reserved(0x82) + "\n", bytes({ 0x82, '\n' }) },
+        { "lead-before-del", reserved(0x82) + QChar(0x7F), bytes({ 0x82, 0x7F }) },
+        { "lead-before-kana-of-assigned-pair", reserved(0x82) + chars({ 0xFF71 }),
+            "&#65533;" + bytes({ 0xB1 }) },
+        { "lead-before-kana-of-unassigned-pair", reserved(0x85) + chars({ 0xFF71 }),
+            "&#65533;" + bytes({ 0xB1 }) },
+        { "lead-before-kanji", reserved(0x85) + chars({ 0x65E5 }), "&#65533;" + bytes({ 0x93, 0xFA }) },
+        { "lead-before-reference", reserved(0x82) + chars({ 0x1F600 }), bytes({ 0x82 }) + "&#128512;" },
+        { "lead-at-end", "a" + reserved(0xE0), bytes({ 'a', 0xE0 }) },
+        { "lead-before-kept-byte-it-pairs-with", reserved(0x82) + reserved(0xA0),
+            bytes({ 0x82 }) + "&#65533;" },
+        { "lead-before-kept-byte-of-unassigned-pair", reserved(0x85) + reserved(0xB1),
+            bytes({ 0x85, 0xB1 }) },
+        { "lead-before-kept-byte-outside-trail", reserved(0x82) + reserved(0xFD), bytes({ 0x82, 0xFD }) },
+        { "leads-pairing-in-a-row", reserved(0x81).repeated(3),
+            bytes({ 0x81 }) + "&#65533;" + bytes({ 0x81 }) },
+        { "kana-byte-alone", "x" + reserved(0xB1) + "y", "x&#65533;y" },
+        { "kana-byte-after-typed-lead", chars({ 0x3042 }) + reserved(0xB1),
+            bytes({ 0x82, 0xA0 }) + "&#65533;" },
+        { "never-lead-nor-kana", "a" + reserved(0x80) + "A" + reserved(0xA0) + reserved(0xFF) + "A",
+            "a" + bytes({ 0x80, 'A', 0xA0, 0xFF, 'A' }) },
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ShiftJis::encode(row.text), row.out) << row.name;
+}
+
+// Random edits around kept bytes: what is written reads back as the text, except that the kept
+// bytes named by unmappable() come back as their reference; and each of those, written as its
+// byte instead, would not have read back.
+TEST(ShiftJisCodec, RandomTextsWithKeptBytesReadBack)
+{
+    std::mt19937 random(65533);
+    const QString ordinary[] = { "a", "@", "A", "~", "\n", "&", chars({ 0x7F }), chars({ 0xFF71 }),
+        chars({ 0xFF9F }), chars({ 0x3042 }), chars({ 0x65E5 }), chars({ 0x3000 }), chars({ 0x1F600 }) };
+    const int kept[] = { 0x80, 0x81, 0x82, 0x85, 0x88, 0x9F, 0xA0, 0xA1, 0xB1, 0xDF, 0xE0, 0xEB, 0xEF, 0xF0,
+        0xFC, 0xFD, 0xFF };
+    const QString replacement = QStringLiteral("&#65533;");
+    for (int round = 0; round < 20000; ++round) {
+        QString text;
+        const int length = int(random() % 12);
+        for (int i = 0; i < length; ++i)
+            text += random() % 2 ? reserved(kept[random() % std::size(kept)])
+                                 : ordinary[random() % std::size(ordinary)];
+
+        const std::string trace
+            = QByteArray::fromRawData(reinterpret_cast<const char*>(text.utf16()), text.size() * 2)
+                  .toHex(' ')
+                  .toStdString();
+
+        // The text as it reads back, in pieces: one per character, a reference for each named one.
+        QStringList pieces;
+        QList<qsizetype> starts;
+        for (qsizetype i = 0; i < text.size(); i += pieces.back().size()) {
+            starts.append(i);
+            pieces.append(text.mid(i, QChar::isHighSurrogate(text[i].unicode()) ? 2 : 1));
+        }
+        QList<std::pair<qsizetype, QString>> named; // the named kept bytes: piece and character
+        for (const ShiftJis::Unmappable& u : ShiftJis::unmappable(text, text.size())) {
+            const qsizetype piece = starts.indexOf(u.offset);
+            ASSERT_GE(piece, 0) << trace;
+            if (ShiftJis::keptByte(u.codePoint) >= 0) {
+                named.append({ piece, pieces[piece] });
+                pieces[piece] = replacement;
+            } else {
+                pieces[piece] = "&#" + QString::number(uint(u.codePoint)) + ";";
+            }
+        }
+        const QString expected = pieces.join(QString());
+        ASSERT_EQ(ShiftJis::decode(ShiftJis::encode(text)), expected) << trace;
+
+        for (const auto& [at, character] : named) {
+            const QString before = pieces.mid(0, at).join(QString());
+            const QString after = pieces.mid(at + 1).join(QString());
+            const char byte = char(ShiftJis::keptByte(character[0].unicode()));
+            const QByteArray raw = ShiftJis::encode(before) + byte + ShiftJis::encode(after);
+            ASSERT_NE(ShiftJis::decode(raw), before + character + after) << trace << " at " << at;
+        }
     }
 }
 

@@ -57,7 +57,11 @@ INSTANTIATE_TEST_SUITE_P(Lines, UnmappablePositionTest,
         PositionCase {
             "invisible", QStringLiteral("a\u200b"), QStringLiteral("・U+200B → &#8203;（1 行 2 列）") },
         PositionCase {
-            "lone_surrogate", QString(QChar(0xd800)), QStringLiteral("・U+D800 → &#55296;（1 行 1 列）") }));
+            "lone_surrogate", QString(QChar(0xd800)), QStringLiteral("・U+D800 → &#55296;（1 行 1 列）") },
+        PositionCase { "kept_byte_before_typed_text", QStringLiteral("x\r\nabc\uF781ABC"),
+            QStringLiteral("・シフトJISでないバイト 0x81 → &#65533;（2 行 4 列）") },
+        PositionCase { "kept_katakana_byte", QStringLiteral("\uF7B1"),
+            QStringLiteral("・シフトJISでないバイト 0xB1 → &#65533;（1 行 1 列）") }));
 
 TEST(UnmappableQuestion, AsksOnceListingAFewAndCountingTheRest)
 {

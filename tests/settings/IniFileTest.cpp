@@ -169,7 +169,7 @@ TEST_F(IniFileTest, FailedWriteLeavesOldFileIntact)
     {
         test::FileSizeLimit limit(64);
         ASSERT_TRUE(limit.ok());
-        written = m_ini.SetIni("Main", "Note", QString(500, u'x'));
+        written = m_ini.SetIni("Main", "Note", QString(200, u'x'));
     }
     EXPECT_FALSE(written);
     EXPECT_EQ(readFile(), content);

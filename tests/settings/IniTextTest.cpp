@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <ostream>
+#include <random>
 
 static void PrintTo(const QString& s, std::ostream* os)
 {
@@ -229,8 +230,13 @@ const WriteCase writeCases[] = {
     { "bracket-in-section-name", "", "a]b", "k", "v", EditResult::Changed, "[a]b]\r\nk=v\r\n" },
     { "japanese-names-and-value", "", QStringLiteral(u"ゾ"), QStringLiteral(u"名前"), QStringLiteral(u"日本"),
         EditResult::Changed, "[" SJ_ZO "]\r\n" SJ_NAMAE "=" SJ_NIHON "\r\n" },
-    { "value-without-shift-jis-form", "", "M", "k", QStringLiteral(u"😀"), EditResult::Changed,
-        "[M]\r\nk=&#128512;\r\n", "&#128512;" },
+    { "value-of-254-bytes", "", "M", "k", repeated("あ", 127), EditResult::Changed,
+        "[M]\r\nk=" + repeatedBytes(SJ_A, 127) + "\r\n" },
+    { "quoted-value-of-254-bytes", "", "M", "k", " " + repeated("a", 253), EditResult::Changed,
+        "[M]\r\nk=\" " + repeatedBytes("a", 253) + "\"\r\n" },
+    // A kept byte (not Shift_JIS, read from a file) is written where it reads back as itself.
+    { "key-ending-in-kept-lead-byte", "", "M", "k\uF781", "v", EditResult::Changed, "[M]\r\nk\x81=v\r\n" },
+    { "value-ending-in-kept-lead-byte", "", "M", "k", "v\uF781", EditResult::Changed, "[M]\r\nk=v\x81\r\n" },
     { "unchanged-same-value", "[M]\r\nk=v\r\n", "M", "k", "v", EditResult::Unchanged, {} },
     { "unchanged-other-case-and-blanks", "[m]\r\n K = v \r\n", "M", "k", "v", EditResult::Unchanged, {} },
     { "unchanged-quoted-same-value", "[M]\r\nk=\"v\"\r\n", "M", "k", "v", EditResult::Unchanged, {} },
@@ -242,6 +248,16 @@ const WriteCase writeCases[] = {
     { "refused-comment-key", "", "M", ";k", "v", EditResult::Refused, {} },
     { "refused-bracket-key", "", "M", "[k]", "v", EditResult::Refused, {} },
     { "refused-name-without-shift-jis-form", "", QStringLiteral(u"😀"), "k", "v", EditResult::Refused, {} },
+    { "refused-value-without-shift-jis-form", "", "M", "k", QStringLiteral(u"😀"), EditResult::Refused, {} },
+    { "refused-value-over-254-bytes", "", "M", "k", repeated("a", 255), EditResult::Refused, {} },
+    { "refused-value-over-254-bytes-existing-key", "[M]\r\nk=1\r\n", "M", "k", repeated("あ", 128),
+        EditResult::Refused, {} },
+    { "refused-value-already-stored-as-reference", "[M]\r\nk=&#128512;\r\n", "M", "k", QStringLiteral(u"😀"),
+        EditResult::Refused, {} },
+    // "]" after the kept byte 0x81 would make a pair with it: the header would not read back.
+    { "refused-section-ending-in-kept-lead-byte", "", "x\uF781", "k", "v", EditResult::Refused, {} },
+    { "refused-value-with-kept-byte-before-ascii", "", "M", "k", "\uF781A", EditResult::Refused, {} },
+    { "refused-key-of-kept-katakana-byte", "", "M", "\uF7B1", "v", EditResult::Refused, {} },
 };
 
 INSTANTIATE_TEST_SUITE_P(
@@ -283,6 +299,38 @@ TEST(IniTextRoundTrip, TrickyValuesReadBackAsWritten)
         EXPECT_EQ(IniText::value(content, u"M", u"other"), u"1");
         EXPECT_TRUE(content.startsWith("; settings\r\n[M]\r\nother=1\r\n"));
     }
+}
+
+// Whatever the writer accepts reads back as written, in a file that keeps growing; names and
+// values are drawn from pieces that the reading rules treat specially.
+TEST(IniTextRoundTrip, AcceptedWritesReadBack)
+{
+    const QString pieces[] = { "a", "Z", "0", " ", "\t", "[", "]", "=", ";", "\"", "'", "\x1a", "\\",
+        QStringLiteral(u"ゾ"), QStringLiteral(u"あ"), QStringLiteral(u"ｱ"), QStringLiteral(u"😀"), "\uF781",
+        "\uF785", "\uF7A0", "\uF7B1", "\uF7FD", repeated("x", 120), repeated("あ", 60) };
+    std::mt19937 random(254);
+    const auto draw = [&](int most) {
+        QString s;
+        for (int n = int(random() % (most + 1)); n > 0; --n)
+            s += pieces[random() % std::size(pieces)];
+        return s;
+    };
+    QByteArray content;
+    int accepted = 0;
+    for (int round = 0; round < 3000; ++round) {
+        const QString section = random() % 4 ? QStringLiteral("M") : draw(3);
+        const QString key = random() % 4 ? QStringLiteral("k%1").arg(random() % 5) : draw(3);
+        const QString text = draw(5);
+        const IniText::Edit edit = IniText::withValue(content, section, key, text);
+        if (edit.result == EditResult::Refused)
+            continue;
+        ++accepted;
+        if (edit.result == EditResult::Changed)
+            content = edit.content;
+        ASSERT_EQ(IniText::value(content, section, key), text)
+            << section.toStdString() << " / " << key.toStdString() << " / " << text.toStdString();
+    }
+    EXPECT_GT(accepted, 1000);
 }
 
 // A second write of the same value never adds a second key or section.

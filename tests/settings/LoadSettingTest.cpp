@@ -58,6 +58,10 @@ TEST(LoadSetting, PreviewSaveReadsANumberRoundedHalfToEven)
     EXPECT_EQ(loadFrom("[Main]\r\nPreviewSave=2.5\r\n").PreviewSave, 2);
     EXPECT_EQ(loadFrom("[Main]\r\nPreviewSave=0px\r\n").PreviewSave, 0);
     EXPECT_EQ(loadFrom("[Main]\r\nPreviewSave=x\r\n").PreviewSave, 0);
+    for (const char* word : { "nan", "inf", "-Infinity" }) {
+        EXPECT_EQ(loadFrom(QByteArray("[Main]\r\nPreviewSave=") + word + "\r\n", &ok).PreviewSave, 0) << word;
+        EXPECT_TRUE(ok) << word;
+    }
     // Too large for the setting: the previous value stays and the failure is reported.
     EXPECT_EQ(loadFrom("[Main]\r\nPreviewSave=99999\r\n", &ok).PreviewSave, -99);
     EXPECT_FALSE(ok);
