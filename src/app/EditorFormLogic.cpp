@@ -37,7 +37,7 @@ std::optional<bool> readIniBoolean(const QString& value)
         return true;
     if (v.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)
         return false;
-    if (const auto number = parseLocaleNumber(v))
+    if (const auto number = parseStrictNumber(v))
         return *number != 0.0;
     return std::nullopt;
 }

@@ -117,7 +117,7 @@ std::optional<double> wholeNumber(QStringView s)
 
 } // namespace
 
-std::optional<double> parseLocaleNumber(QStringView s)
+std::optional<double> parseStrictNumber(QStringView s)
 {
     const auto v = wholeNumber(s);
     if (v && std::isfinite(*v))

@@ -10,7 +10,7 @@ namespace quorlex {
 // The value of s when the whole of it (blanks around allowed) is a number: sign, digits with ","
 // between groups of three, "." as decimal point, exponent. The program's numbers are written
 // so in every locale; "inf", "nan" and numbers too large for a double are none.
-std::optional<double> parseLocaleNumber(QStringView s);
+std::optional<double> parseStrictNumber(QStringView s);
 
 // The value of the leading number of s: blanks, tabs and line feeds are skipped
 // wherever they stand; digits with an optional sign, one "." and an optional exponent

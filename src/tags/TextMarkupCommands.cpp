@@ -21,7 +21,7 @@ const QString Q = QStringLiteral("\"");
 
 qint16 headingSizeOf(const QString& answer)
 {
-    const std::optional<double> value = parseLocaleNumber(answer);
+    const std::optional<double> value = parseStrictNumber(answer);
     if (!value)
         return 0;
     return toWholeNumber<qint16>(*value).value_or(0);

@@ -104,17 +104,17 @@ TEST(ToNumber, SameUnderACommaDecimalLocale)
         { u" 2.5 ", 2.5 }, { u"1.000", 1 }, { u"2,5", 2 }, { u"1,000.5", 1000.5 } };
     for (const auto& [text, value] : rows)
         EXPECT_EQ(ToNumber(text), value) << QString::fromUtf16(text).toStdString();
-    EXPECT_FALSE(parseLocaleNumber(u"2,5").has_value());
+    EXPECT_FALSE(parseStrictNumber(u"2,5").has_value());
 }
 
 TEST(ToNumber, StrictParse)
 {
-    EXPECT_EQ(parseLocaleNumber(u" 2.5 "), 2.5);
-    EXPECT_FALSE(parseLocaleNumber(u"12px").has_value());
-    EXPECT_FALSE(parseLocaleNumber(u"").has_value());
-    EXPECT_FALSE(parseLocaleNumber(u"x").has_value());
+    EXPECT_EQ(parseStrictNumber(u" 2.5 "), 2.5);
+    EXPECT_FALSE(parseStrictNumber(u"12px").has_value());
+    EXPECT_FALSE(parseStrictNumber(u"").has_value());
+    EXPECT_FALSE(parseStrictNumber(u"x").has_value());
     for (const char16_t* notANumber : { u"nan", u"inf", u"-inf", u"Infinity", u"1e400" })
-        EXPECT_FALSE(parseLocaleNumber(notANumber).has_value())
+        EXPECT_FALSE(parseStrictNumber(notANumber).has_value())
             << QString::fromUtf16(notANumber).toStdString();
 }
 
