@@ -79,18 +79,18 @@ void TagListMenus::T_T_Add_Click()
         { EntryKey + QString::number(n) + u'=' + content, TitleKey + QString::number(n) + u'=' + name });
 }
 
-void TagListMenus::T_C_Item_Click(qint16 Index)
+void TagListMenus::T_C_Item_Click(qint16 index)
 {
-    if (Index < 0 || Index >= m_customTagItems)
+    if (index < 0 || index >= m_customTagItems)
         return;
-    m_editor.AddTag(m_editor.host().menuCaption(elementName(CustomTagArray, Index)), false);
+    m_editor.AddTag(m_editor.host().menuCaption(elementName(CustomTagArray, index)), false);
 }
 
-void TagListMenus::T_T_Item_Click(qint16 Index)
+void TagListMenus::T_T_Item_Click(qint16 index)
 {
-    if (Index < 0 || Index >= m_snippetItems)
+    if (index < 0 || index >= m_snippetItems)
         return;
-    if (const auto content = snippetContent(readListFile(m_snippetFile), Index))
+    if (const auto content = snippetContent(readListFile(m_snippetFile), index))
         m_editor.AddTag(*content, false);
 }
 

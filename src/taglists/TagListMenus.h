@@ -30,9 +30,9 @@ public:
     // Asks for a snippet's title and content and appends both to templete.tol.
     void T_T_Add_Click();
     // Inserts the custom tag of item Index (its caption); the placeholder inserts nothing.
-    void T_C_Item_Click(qint16 Index);
+    void T_C_Item_Click(qint16 index);
     // Inserts the content of snippet Index, read from templete.tol now.
-    void T_T_Item_Click(qint16 Index);
+    void T_T_Item_Click(qint16 index);
 
     // The custom tag and snippet submenus and the list window items of the Tools menu.
     QList<MenuRow> menuRows();
