@@ -52,4 +52,10 @@ std::error_code replaceFile(const QString& path, QByteArrayView bytes)
     return replaceFile(ops, path, bytes);
 }
 
+std::error_code readSmallFile(const QString& path, QByteArray& bytes, qint64 maxBytes)
+{
+    SystemFileOps ops;
+    return ops.readAll(path, bytes, maxBytes);
+}
+
 } // namespace quorlex

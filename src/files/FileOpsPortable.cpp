@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <limits>
+
 namespace quorlex {
 
 namespace {
@@ -45,6 +47,11 @@ PortableFileOps::~PortableFileOps()
 
 std::error_code PortableFileOps::readAll(const QString& path, QByteArray& bytes)
 {
+    return readAll(path, bytes, std::numeric_limits<qint64>::max());
+}
+
+std::error_code PortableFileOps::readAll(const QString& path, QByteArray& bytes, qint64 maxBytes)
+{
     const QFileInfo info(path);
     if (!info.exists())
         return std::make_error_code(std::errc::no_such_file_or_directory);
@@ -52,12 +59,16 @@ std::error_code PortableFileOps::readAll(const QString& path, QByteArray& bytes)
         return std::make_error_code(std::errc::is_a_directory);
     if (!info.isFile())
         return FileErrc::NotRegularFile;
+    if (info.size() > maxBytes)
+        return std::make_error_code(std::errc::file_too_large);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return errorOf(file, std::errc::io_error);
     QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return errorOf(file, std::errc::io_error);
+    if (content.size() > maxBytes)
+        return std::make_error_code(std::errc::file_too_large);
     bytes = std::move(content);
     return {};
 }
@@ -77,8 +88,9 @@ std::error_code PortableFileOps::create(const QString& target)
         constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
         if (!(info.permissions() & anyWrite))
             return FileErrc::ReadOnlyFile;
+        // A file this user may not write is read-only for them.
         if (!info.isWritable())
-            return std::make_error_code(std::errc::permission_denied);
+            return FileErrc::ReadOnlyFile;
     } else if (!info.dir().exists()) {
         return std::make_error_code(std::errc::no_such_file_or_directory);
     }

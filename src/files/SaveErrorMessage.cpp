@@ -9,6 +9,8 @@ namespace quorlex {
 
 SaveErrorMessage saveErrorMessage(std::error_code error)
 {
+    // The file steps report a file that refuses this user's writes as read-only; a bare
+    // permission error is then the folder's (no new file may go there) or the medium's.
     if (error == FileErrc::ReadOnlyFile)
         return { 75, QStringLiteral("ファイルが読み込み専用になっています。\r解除してから保存して下さい。"),
             MsgIcon::Critical };

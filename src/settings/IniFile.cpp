@@ -3,8 +3,6 @@
 #include "files/FileOps.h"
 #include "settings/IniText.h"
 
-#include <QFile>
-
 namespace quorlex {
 
 IniFile::IniFile(QString iniFile)
@@ -14,11 +12,10 @@ IniFile::IniFile(QString iniFile)
 
 QString IniFile::GetIni(const QString& AppName, const QString& Section, const QString& Default) const
 {
-    QFile file(m_iniFile);
-    if (m_iniFile.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return Default;
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    // A pipe, a device or a huge file at the path counts as no file, rather than hanging or
+    // filling the memory.
+    QByteArray content;
+    if (m_iniFile.isEmpty() || readSmallFile(m_iniFile, content))
         return Default;
     return IniText::value(content, AppName, Section).value_or(Default);
 }
@@ -28,23 +25,19 @@ bool IniFile::SetIni(const QString& AppName, const QString& Section, const QStri
     if (m_iniFile.isEmpty())
         return false;
 
-    // A file that exists but cannot be read must not be replaced by the one new line.
+    // A file that exists but cannot be read (or is no settings file at all: a pipe, a device,
+    // a huge file) must not be replaced by the one new line.
     QByteArray content;
-    QFile current(m_iniFile);
-    if (current.exists()) {
-        if (!current.open(QIODevice::ReadOnly))
-            return false;
-        content = current.readAll();
-        if (current.error() != QFileDevice::NoError)
-            return false;
-        current.close();
-    }
+    if (const std::error_code error = readSmallFile(m_iniFile, content);
+        error && error != std::errc::no_such_file_or_directory)
+        return false;
 
     const IniText::Edit edit = IniText::withValue(content, AppName, Section, Text);
     if (edit.result != IniText::EditResult::Changed)
         return edit.result == IniText::EditResult::Unchanged;
 
-    // Written beside the old file and renamed over it, so a failure never leaves half a file.
+    // Replaced in one step, or written in place with the old bytes put back on failure: a
+    // failure never leaves half a file.
     return !replaceFile(m_iniFile, edit.content);
 }
 

@@ -18,7 +18,8 @@ public:
     void setIniFile(QString iniFile) { m_iniFile = std::move(iniFile); }
 
     // The value of key `Section` in section `AppName`, or `Default` when the file, the section
-    // or the key is missing or the file cannot be read. A present empty key gives "".
+    // or the key is missing or the file cannot be read (a pipe, a device or a huge file at the
+    // path counts as unreadable). A present empty key gives "".
     QString GetIni(const QString& AppName, const QString& Section, const QString& Default) const;
 
     // Stores `Text` as the value of key `Section` in section `AppName`, creating the file, the

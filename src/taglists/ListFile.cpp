@@ -1,5 +1,7 @@
 #include "taglists/ListFile.h"
 
+#include "files/FileErrorText.h"
+#include "files/FileOps.h"
 #include "files/ShiftJisCodec.h"
 
 #include <QFile>
@@ -32,21 +34,22 @@ QList<ListRecord> parseListText(QStringView text)
 
 QList<ListRecord> readListFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A pipe, a device or a huge file at the path counts as a missing list, rather than
+    // hanging the program or filling the memory.
+    QByteArray bytes;
+    if (readSmallFile(path, bytes))
         return {};
-    return parseListText(ShiftJis::decode(file.readAll()));
+    return parseListText(ShiftJis::decode(bytes));
 }
 
 namespace {
 
-// True when the file is empty, missing, not a plain file or ends in CR or LF: new lines can
-// follow at once.
+// True when the regular file is empty, missing or ends in CR or LF: new lines can follow at
+// once.
 bool endsWithLineEnd(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.isSequential() || file.size() == 0
-        || !file.seek(file.size() - 1))
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0 || !file.seek(file.size() - 1))
         return true;
     char last = 0;
     return !file.getChar(&last) || last == '\r' || last == '\n';
@@ -57,6 +60,8 @@ QString openFailureReason(const QString& path)
     const QFileInfo info(path);
     if (info.isDir())
         return QStringLiteral("同じ名前のフォルダがあります。");
+    if (info.exists() && !info.isFile())
+        return fileErrorDescription(FileErrc::NotRegularFile);
     if (!QFileInfo(info.absolutePath()).isDir())
         return QStringLiteral("保存先のフォルダが見つかりません。");
     return QStringLiteral("ファイルを開けません。書き込みが禁止されているか、ほかのプログラムが使用中です。");
@@ -66,14 +71,24 @@ QString openFailureReason(const QString& path)
 
 bool appendListLines(const QString& path, const QStringList& lines, QString* reason)
 {
+    // Opening a pipe would wait for a reader, and a device is no list: only a regular file (or
+    // none yet) is appended to.
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        if (reason)
+            *reason = openFailureReason(path);
+        return false;
+    }
+
     QByteArray bytes;
     if (!endsWithLineEnd(path))
         bytes += "\r\n";
     for (const QString& line : lines)
         bytes += ShiftJis::encode(line) + "\r\n";
 
+    // Unbuffered: bytes that did not fit stay in no buffer that would keep resize() from
+    // cutting the file back.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         if (reason)
             *reason = openFailureReason(path);
         return false;

@@ -21,7 +21,8 @@ ListRecord splitRecord(QStringView line);
 // a CR alone, as left by another editor, ends a line too.
 QList<ListRecord> parseListText(QStringView text);
 
-// The records of the Shift_JIS list file at path; a missing or unreadable file has none.
+// The records of the Shift_JIS list file at path; a missing or unreadable file has none, and
+// so has anything but a regular file of a sane size (a pipe, a device).
 QList<ListRecord> readListFile(const QString& path);
 
 // Appends lines to the list file at path, each encoded as Shift_JIS (a character without a
@@ -29,7 +30,7 @@ QList<ListRecord> readListFile(const QString& path);
 // the file if needed. The existing lines are never rewritten; when the file does not end in
 // a line end, one is written first so the new lines start a line of their own. On failure
 // the file keeps its old length, reason (when given) says in Japanese why, and the result
-// is false.
+// is false. Anything but a regular file at path is refused untouched.
 bool appendListLines(const QString& path, const QStringList& lines, QString* reason = nullptr);
 
 } // namespace quorlex

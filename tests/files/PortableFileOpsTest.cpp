@@ -1,5 +1,8 @@
 #include "files/FileOps.h"
 #include "support/FileSizeLimit.h"
+#ifdef Q_OS_UNIX
+#include "support/AsNobody.h"
+#endif
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
 
@@ -83,10 +86,25 @@ TYPED_TEST(ReadAllTest, GivesEveryByteOrTheReason)
     EXPECT_EQ(ops.readAll(this->m_dir.filePath(QStringLiteral("none.html")), read),
         std::errc::no_such_file_or_directory);
     EXPECT_EQ(ops.readAll(this->m_dir.path(), read), std::errc::is_a_directory);
+    EXPECT_EQ(ops.readAll(page, read, bytes.size() - 1), std::errc::file_too_large);
     EXPECT_EQ(read, "untouched");
+    ASSERT_FALSE(ops.readAll(page, read, bytes.size()));
+    EXPECT_EQ(read, bytes);
 }
 
 #ifdef Q_OS_UNIX
+// Write permission for the group does not let the owner write: the file is read-only to them.
+TEST_F(PortableFileOpsTest, FileThisUserMayNotWriteIsReadOnly)
+{
+    if (test::rerunAsNobody())
+        return;
+    writeBytes(path(), "keep");
+    ASSERT_TRUE(QFile::setPermissions(
+        path(), QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::WriteGroup));
+    EXPECT_EQ(replace(path(), "new"), make_error_code(FileErrc::ReadOnlyFile));
+    EXPECT_EQ(readBytes(path()), "keep");
+}
+
 // A file size limit makes the write stop part way, as a full disk would.
 TEST_F(PortableFileOpsTest, ShortWriteLeavesOldFileIntact)
 {

@@ -1,5 +1,9 @@
 #include "settings/IniFile.h"
+#include "files/FileOps.h"
 #include "support/FileSizeLimit.h"
+#ifdef Q_OS_UNIX
+#include "support/WatchedPipe.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -9,6 +13,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <optional>
 #include <ostream>
 
 static void PrintTo(const QString& s, std::ostream* os)
@@ -45,7 +50,8 @@ protected:
 
     QStringList folderEntries() const
     {
-        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        return QDir(m_dir.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
 
     QTemporaryDir m_dir;
@@ -179,5 +185,61 @@ TEST_F(IniFileTest, FailedWriteLeavesOldFileIntact)
     GTEST_SKIP() << "needs a file size limit";
 #endif
 }
+
+#ifdef Q_OS_UNIX
+// What may stand at the path instead of a settings file: reading it would hang on the pipe or
+// fill the memory, writing would go through to it.
+enum class NotSettings { Pipe, Device, Huge };
+
+class IniFileNotSettingsTest : public IniFileTest, public testing::WithParamInterface<NotSettings> { };
+
+TEST_P(IniFileNotSettingsTest, CountsAsNoFileAndIsLeftAlone)
+{
+    std::optional<test::WatchedPipe> pipe;
+    switch (GetParam()) {
+    case NotSettings::Pipe:
+        pipe.emplace(path());
+        ASSERT_TRUE(pipe->ok());
+        break;
+    case NotSettings::Device:
+        ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path()));
+        break;
+    case NotSettings::Huge: {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(SmallFileLimit + 1));
+        break;
+    }
+    }
+    const QFileInfo before(path());
+
+    EXPECT_EQ(m_ini.GetIni("Main", "FileBar", "1"), u"1");
+    EXPECT_FALSE(m_ini.SetIni("Main", "FileBar", "True"));
+
+    const QFileInfo after(path());
+    EXPECT_EQ(after.isFile(), before.isFile());
+    EXPECT_EQ(after.isSymLink(), before.isSymLink());
+    EXPECT_EQ(after.size(), before.size());
+    EXPECT_EQ(folderEntries(), QStringList { QStringLiteral("quorlex.ini") });
+    if (pipe) {
+        EXPECT_FALSE(pipe->waited());
+    }
+}
+
+std::string kindName(const testing::TestParamInfo<NotSettings>& info)
+{
+    switch (info.param) {
+    case NotSettings::Pipe:
+        return "pipe";
+    case NotSettings::Device:
+        return "device";
+    case NotSettings::Huge:
+        return "huge";
+    }
+    return "kind";
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, IniFileNotSettingsTest,
+    testing::Values(NotSettings::Pipe, NotSettings::Device, NotSettings::Huge), kindName);
+#endif
 
 } // namespace

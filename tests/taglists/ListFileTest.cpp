@@ -1,13 +1,21 @@
 #include "taglists/ListFile.h"
+#include "files/FileOps.h"
 #include "files/ShiftJisCodec.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 #include "support/TestHome.h"
 #include "taglists/ListEntries.h"
+#ifdef Q_OS_UNIX
+#include "support/AsNobody.h"
+#include "support/WatchedPipe.h"
+#endif
 
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace quorlex;
 using quorlex::test::readBytes;
@@ -123,14 +131,15 @@ TEST(AppendListLines, FailuresSayWhyAndWriteNothing)
     EXPECT_EQ(reason, QStringLiteral("同じ名前のフォルダがあります。"));
 }
 
+#ifdef Q_OS_UNIX
 TEST(AppendListLines, ReadOnlyFileIsAFailure)
 {
+    if (test::rerunAsNobody())
+        return;
     TestHome home;
     const QString path = home.file(QStringLiteral("usertag.tol"));
     writeBytes(path, "TOL0=a\r\n");
     ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner));
-    if (QFile probe(path); probe.open(QIODevice::WriteOnly | QIODevice::Append))
-        GTEST_SKIP() << "this user may write read-only files";
     QString reason;
     EXPECT_FALSE(appendListLines(path, { QStringLiteral("TOL1=b") }, &reason));
     EXPECT_EQ(reason,
@@ -138,15 +147,72 @@ TEST(AppendListLines, ReadOnlyFileIsAFailure)
     EXPECT_EQ(readBytes(path), QByteArray("TOL0=a\r\n"));
 }
 
-TEST(AppendListLines, FullDiskIsAFailure)
+// A file size limit makes the write stop part way, as a full disk would.
+TEST(AppendListLines, FullDiskIsAFailureAndLeavesNoHalfLine)
 {
-    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
-        GTEST_SKIP() << "no /dev/full on this system";
+    TestHome home;
+    const QString path = home.file(QStringLiteral("usertag.tol"));
+    writeBytes(path, "TOL0=a\r\n");
     QString reason;
-    EXPECT_FALSE(appendListLines(QStringLiteral("/dev/full"), { QStringLiteral("TOL0=a") }, &reason));
+    bool appended = true;
+    {
+        test::FileSizeLimit limit(16);
+        ASSERT_TRUE(limit.ok());
+        appended = appendListLines(path, { QStringLiteral("TOL1=a long custom tag") }, &reason);
+    }
+    EXPECT_FALSE(appended);
     EXPECT_EQ(
         reason, QStringLiteral("書き込み中にエラーが起きました。ディスクの空き容量を確かめてください。"));
+    EXPECT_EQ(readBytes(path), QByteArray("TOL0=a\r\n"));
 }
+
+// What may stand at a list's path instead of a list: reading it would hang on the pipe or fill
+// the memory, appending would go through to it.
+struct NotAListCase {
+    const char* name;
+    const char* device; // a link to this device, or a pipe when null
+    bool appendable; // a regular file, only too large to read
+};
+
+void PrintTo(const NotAListCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class NotAListTest : public ::testing::TestWithParam<NotAListCase> { };
+
+TEST_P(NotAListTest, ReadsAsNoListAndTakesNoLines)
+{
+    TestHome home;
+    const QString path = home.file(QStringLiteral("usertag.tol"));
+    std::optional<test::WatchedPipe> pipe;
+    if (GetParam().appendable) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(SmallFileLimit + 1));
+    } else if (GetParam().device) {
+        ASSERT_TRUE(QFile::link(QString::fromLatin1(GetParam().device), path));
+    } else {
+        pipe.emplace(path);
+        ASSERT_TRUE(pipe->ok());
+    }
+
+    EXPECT_TRUE(readListFile(path).isEmpty());
+    QString reason;
+    EXPECT_EQ(appendListLines(path, { QStringLiteral("TOL0=a") }, &reason), GetParam().appendable);
+    if (!GetParam().appendable) {
+        EXPECT_EQ(reason, QStringLiteral("通常のファイルではありません。"));
+    }
+    if (pipe) {
+        EXPECT_FALSE(pipe->waited());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, NotAListTest,
+    ::testing::Values(NotAListCase { "pipe", nullptr, false },
+        NotAListCase { "zero_device", "/dev/zero", false },
+        NotAListCase { "null_device", "/dev/null", false }, NotAListCase { "huge", nullptr, true }),
+    [](const auto& info) { return std::string(info.param.name); });
+#endif
 
 QList<ListRecord> records(const QString& text)
 {
