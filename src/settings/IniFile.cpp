@@ -10,17 +10,17 @@ IniFile::IniFile(QString iniFile)
 {
 }
 
-QString IniFile::GetIni(const QString& AppName, const QString& Section, const QString& Default) const
+QString IniFile::GetIni(const QString& section, const QString& key, const QString& defaultValue) const
 {
     // A pipe, a device or a huge file at the path counts as no file, rather than hanging or
     // filling the memory.
     QByteArray content;
     if (m_iniFile.isEmpty() || readSmallFile(m_iniFile, content))
-        return Default;
-    return IniText::value(content, AppName, Section).value_or(Default);
+        return defaultValue;
+    return IniText::value(content, section, key).value_or(defaultValue);
 }
 
-bool IniFile::SetIni(const QString& AppName, const QString& Section, const QString& Text)
+bool IniFile::SetIni(const QString& section, const QString& key, const QString& value)
 {
     if (m_iniFile.isEmpty())
         return false;
@@ -32,7 +32,7 @@ bool IniFile::SetIni(const QString& AppName, const QString& Section, const QStri
         error && error != std::errc::no_such_file_or_directory)
         return false;
 
-    const IniText::Edit edit = IniText::withValue(content, AppName, Section, Text);
+    const IniText::Edit edit = IniText::withValue(content, section, key, value);
     if (edit.result != IniText::EditResult::Changed)
         return edit.result == IniText::EditResult::Unchanged;
 

@@ -17,16 +17,16 @@ public:
     const QString& iniFile() const { return m_iniFile; }
     void setIniFile(QString iniFile) { m_iniFile = std::move(iniFile); }
 
-    // The value of key `Section` in section `AppName`, or `Default` when the file, the section
+    // The value of key in section, or defaultValue when the file, the section
     // or the key is missing or the file cannot be read (a pipe, a device or a huge file at the
     // path counts as unreadable). A present empty key gives "".
-    QString GetIni(const QString& AppName, const QString& Section, const QString& Default) const;
+    QString GetIni(const QString& section, const QString& key, const QString& defaultValue) const;
 
-    // Stores `Text` as the value of key `Section` in section `AppName`, creating the file, the
+    // Stores value as the value of key in section, creating the file, the
     // section or the key as needed. The file is not touched when it already holds the value.
     // False when the file could not be read or written (it is then left as it was) or when the
     // names or the value cannot be stored so that they read back the same.
-    bool SetIni(const QString& AppName, const QString& Section, const QString& Text);
+    bool SetIni(const QString& section, const QString& key, const QString& value);
 
 private:
     QString m_iniFile;

@@ -3,7 +3,7 @@
 #include "core/Editor.h"
 #include "dialogs/FileDlg.h"
 #include "files/DocumentFiles.h"
-#include "files/FaultyFileOps.h"
+#include "support/FaultyFileOps.h"
 #include "support/ScriptedHost.h"
 #include "support/TestFiles.h"
 #include "support/TestHome.h"

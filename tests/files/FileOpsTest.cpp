@@ -1,7 +1,7 @@
 #include "files/FileOps.h"
-#include "FaultyFileOps.h"
 #include "files/SaveErrorMessage.h"
 #include "support/AsNobody.h"
+#include "support/FaultyFileOps.h"
 #include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"

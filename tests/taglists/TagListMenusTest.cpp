@@ -2,6 +2,7 @@
 #include "core/Editor.h"
 #include "files/ShiftJisCodec.h"
 #include "support/ScriptedHost.h"
+#include "support/TestFiles.h"
 #include "support/TestHome.h"
 
 #include <QDir>
@@ -33,14 +34,11 @@ struct TagListMenusTest : ::testing::Test {
 
     QByteArray bytes(const QString& name) const
     {
-        QFile f(home.file(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return QFile::exists(home.file(name)) ? test::readBytes(home.file(name)) : QByteArray();
     }
     void write(const QString& name, const QString& text)
     {
-        QFile f(home.file(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(ShiftJis::encode(text));
+        test::writeBytes(home.file(name), ShiftJis::encode(text));
     }
     QStringList captions(const QString& array) const
     {
