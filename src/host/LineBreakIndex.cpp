@@ -20,16 +20,21 @@ LineBreakIndex::LineBreakIndex(QTextDocument* document, QObject* parent)
     connect(document, &QTextDocument::contentsChange, this, &LineBreakIndex::onContentsChange);
 }
 
-QTextBlockFormat LineBreakIndex::formatFor(LineBreak kind)
+QTextCharFormat LineBreakIndex::formatFor(LineBreak kind)
 {
-    QTextBlockFormat format;
+    QTextCharFormat format;
     format.setProperty(BreakProperty, int(kind));
     return format;
 }
 
+void LineBreakIndex::insertBreak(QTextCursor& cursor, LineBreak kind)
+{
+    cursor.insertBlock(QTextBlockFormat(), formatFor(kind));
+}
+
 LineBreak LineBreakIndex::storedBreak(const QTextBlock& block) const
 {
-    const QVariant v = block.blockFormat().property(BreakProperty);
+    const QVariant v = block.charFormat().property(BreakProperty);
     return v.isValid() ? LineBreak(v.toInt()) : m_dominant;
 }
 
@@ -55,13 +60,14 @@ void LineBreakIndex::setText(QStringView text)
     m_document->setUndoRedoEnabled(false);
     m_loading = true;
     m_document->setPlainText(split.joined);
-    // Blocks keep the dominant kind implicitly; the others carry theirs in their format.
+    // Breaks of the dominant kind keep it implicitly; the others carry theirs in their format.
     QTextCursor cursor(m_document);
     QTextBlock block = m_document->begin().next();
     for (LineBreak kind : split.breaks) {
         if (kind != m_dominant) {
-            cursor.setPosition(block.position());
-            cursor.setBlockFormat(formatFor(kind));
+            cursor.setPosition(block.position() - 1);
+            cursor.setPosition(block.position(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(formatFor(kind));
             if (isException(kind))
                 m_exceptions.push_back(block.blockNumber());
         }
@@ -113,21 +119,11 @@ void LineBreakIndex::insert(QTextCursor& cursor, QStringView text) const
         const qsizetype nl = rest.indexOf(u'\n');
         if (nl > 0)
             cursor.insertText(rest.left(nl).toString());
-        cursor.insertBlock(formatFor(kind));
+        insertBreak(cursor, kind);
         rest = rest.mid(nl + 1);
     }
     if (!rest.isEmpty())
         cursor.insertText(rest.toString());
-}
-
-void LineBreakIndex::keepBreakAt(QTextCursor& cursor) const
-{
-    const QTextBlock block = cursor.block();
-    const auto n = std::size_t(block.blockNumber());
-    if (n == 0 || n >= m_kinds.size() || storedBreak(block) == m_kinds[n])
-        return;
-    QTextCursor repair(block);
-    repair.setBlockFormat(formatFor(m_kinds[n]));
 }
 
 qsizetype LineBreakIndex::crLfBreaksUpTo(int blockNumber) const
@@ -194,8 +190,9 @@ void LineBreakIndex::onContentsChange(int position, int /*removed*/, int added)
     const int b1 = last.blockNumber();
     const int oldB1 = std::max(b0, b1 - delta);
 
-    // The blocks after b0 up to b1 are new (inserted, or brought back by undo) and carry
-    // their kind in their format; the ones they replace go.
+    // The blocks after b0 up to b1 are new (inserted, or brought back by undo) and their
+    // breaks carry their kind; the ones they replace go. The break before b0 lies before
+    // the change and keeps its kind.
     std::vector<LineBreak> fresh;
     for (QTextBlock block = first.next(); block.isValid() && block.blockNumber() <= b1; block = block.next())
         fresh.push_back(storedBreak(block));

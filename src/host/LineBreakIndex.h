@@ -4,7 +4,7 @@
 
 #include <QObject>
 #include <QTextBlock>
-#include <QTextBlockFormat>
+#include <QTextCharFormat>
 
 #include <vector>
 
@@ -17,10 +17,11 @@ namespace quorlex {
 // position per break) and text offsets (a CR LF break counts two).
 //
 // m_kinds holds the kind of every block's break. The kind is also stored in the
-// block's format, so that the document's own undo and redo bring it back with the
-// block; blocks without the property have the document's dominant kind. Only blocks
-// whose break length differs from the dominant one are listed in m_exceptions, so
-// conversions cost a binary search, not a scan.
+// character format of the break itself (the separator before the block, whose format
+// is the block's char format), so it stays with its break through every removal, and
+// the document's own undo and redo bring it back; breaks without the property have the
+// document's dominant kind. Only blocks whose break length differs from the dominant
+// one are listed in m_exceptions, so conversions cost a binary search, not a scan.
 class LineBreakIndex : public QObject {
     Q_OBJECT
 public:
@@ -33,10 +34,8 @@ public:
     QString textBetween(int from, int to) const;
     // Inserts text at the cursor with its line breaks as given (CR LF, LF, CR).
     void insert(QTextCursor& cursor, QStringView text) const;
-    // After text was removed at the cursor, inside the same open edit block: when the
-    // removal emptied a line and then took its break, the document keeps the next
-    // line's format for the joined line; this gives it back the break it had.
-    void keepBreakAt(QTextCursor& cursor) const;
+    // Inserts one line break of that kind at the cursor.
+    static void insertBreak(QTextCursor& cursor, LineBreak kind);
 
     qsizetype offsetOf(int position) const;
     int positionOf(qsizetype offset) const;
@@ -44,9 +43,9 @@ public:
 
     LineBreak breakBefore(const QTextBlock& block) const;
     LineBreak dominant() const { return m_dominant; }
-    static QTextBlockFormat formatFor(LineBreak kind);
 
 private:
+    static QTextCharFormat formatFor(LineBreak kind);
     void onContentsChange(int position, int removed, int added);
     LineBreak storedBreak(const QTextBlock& block) const;
     bool isException(LineBreak kind) const;

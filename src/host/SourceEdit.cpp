@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QUrl>
 
 namespace quorlex {
@@ -86,6 +87,7 @@ SourceEdit::SourceEdit(QWidget* parent)
     : QPlainTextEdit(parent)
     , m_breaks(new LineBreakIndex(document(), this))
 {
+    connect(document(), &QTextDocument::undoCommandAdded, this, [this] { ++m_undoSteps; });
     setObjectName(QStringLiteral("Text1"));
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setAcceptDrops(true);
@@ -150,21 +152,9 @@ void SourceEdit::replaceSelection(const QString& text)
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
-    m_breaks->keepBreakAt(cursor);
     m_breaks->insert(cursor, text);
     cursor.endEditBlock();
     setTextCursor(cursor);
-}
-
-void SourceEdit::editGuarded(const std::function<void()>& edit)
-{
-    // One undo step; the line breaks are checked before the document reports the change.
-    QTextCursor guard(document());
-    guard.beginEditBlock();
-    edit();
-    QTextCursor cursor = textCursor();
-    m_breaks->keepBreakAt(cursor);
-    guard.endEditBlock();
 }
 
 void SourceEdit::reportKey(int code)
@@ -173,12 +163,16 @@ void SourceEdit::reportKey(int code)
         m_keyPress(code);
 }
 
-void SourceEdit::insertLineBreak()
+void SourceEdit::insertLineBreak(bool joinPreviousEdit)
 {
+    // The break joins the markup the key handler inserted for it in one undo step.
     QTextCursor cursor = textCursor();
-    cursor.joinPreviousEditBlock();
+    if (joinPreviousEdit)
+        cursor.joinPreviousEditBlock();
+    else
+        cursor.beginEditBlock();
     cursor.removeSelectedText();
-    cursor.insertBlock(LineBreakIndex::formatFor(LineBreak::CrLf));
+    LineBreakIndex::insertBreak(cursor, LineBreak::CrLf);
     cursor.endEditBlock();
     setTextCursor(cursor);
     ensureCursorVisible();
@@ -208,9 +202,10 @@ void SourceEdit::keyPressEvent(QKeyEvent* event)
         && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         // Enter, with or without Shift: the handler inserts its markup, then the break.
         m_inKey = true;
+        const int undoSteps = m_undoSteps;
         reportKey(13);
         m_inKey = false;
-        insertLineBreak();
+        insertLineBreak(m_undoSteps != undoSteps);
         event->accept();
         return;
     }
@@ -218,15 +213,12 @@ void SourceEdit::keyPressEvent(QKeyEvent* event)
         return; // no key puts a line or paragraph separator into the text by itself
     const int code = characterCode(event);
     m_inKey = true;
-    if (code != 0 || isEditingKey(event)) {
+    if (code != 0 || isEditingKey(event))
         reportKey(code);
-        if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
-            QPlainTextEdit::keyPressEvent(event);
-        else
-            editGuarded([&] { QPlainTextEdit::keyPressEvent(event); });
-    } else {
-        QPlainTextEdit::keyPressEvent(event);
-    }
+    // Qt applies the key by itself, never inside an edit block of ours: there it would
+    // look for the caret before the text is laid out again. Each break keeps its kind
+    // through the removals the key makes.
+    QPlainTextEdit::keyPressEvent(event);
     m_inKey = false;
 }
 
@@ -239,7 +231,7 @@ void SourceEdit::inputMethodEvent(QInputMethodEvent* event)
     }
     reportKey(commit.at(0).unicode());
     if (!hasBreak(commit)) {
-        editGuarded([&] { QPlainTextEdit::inputMethodEvent(event); });
+        QPlainTextEdit::inputMethodEvent(event);
         return;
     }
     QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());

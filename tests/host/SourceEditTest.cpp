@@ -260,3 +260,84 @@ TEST(SourceEdit, RemovalFromALineStartKeepsTheBreakBeforeIt)
     box.undo();
     EXPECT_EQ(visible(box.text()), QStringLiteral("x<CR><LF><LF>y"));
 }
+
+namespace {
+
+// A page of numbered lines of different lengths, most ended by CR LF and every seventh
+// by LF alone.
+QString longPage(int lineCount)
+{
+    QString page;
+    for (int i = 0; i < lineCount; ++i) {
+        if (i > 0)
+            page += i % 7 == 0 ? QStringLiteral("\n") : QStringLiteral("\r\n");
+        page += QStringLiteral("line %1 of the page").arg(i);
+    }
+    return page;
+}
+
+// The offset of the start of a line of text.
+qsizetype lineStart(const QString& text, int line)
+{
+    qsizetype offset = 0;
+    for (int i = 0; i < line; ++i)
+        offset = text.indexOf(u'\n', offset) + 1;
+    return offset;
+}
+
+} // namespace
+
+// Keys that replace a selection reaching far below the visible lines of a shown box.
+TEST(SourceEdit, KeysReplaceASelectionBeyondTheVisibleLines)
+{
+    struct Row {
+        const char* name;
+        Qt::Key key; // Key_unknown: an input method commits the replacement
+        Qt::KeyboardModifiers modifiers;
+        QString replacement;
+    };
+    const Row rows[] = {
+        { "delete", Qt::Key_Delete, Qt::NoModifier, QString() },
+        { "backspace", Qt::Key_Backspace, Qt::NoModifier, QString() },
+        { "letter", Qt::Key_Q, Qt::NoModifier, QStringLiteral("q") },
+        { "cut", Qt::Key_X, Qt::ControlModifier, QString() },
+        { "input method", Qt::Key_unknown, Qt::NoModifier, QStringLiteral("日本") },
+    };
+    SourceEdit edit;
+    edit.resize(400, 300);
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    const QString page = longPage(200);
+    for (const Row& row : rows) {
+        // From the end of the first line, and from the start of the second (so that the
+        // removal takes whole lines and their breaks).
+        for (const bool fromLineStart : { false, true }) {
+            SCOPED_TRACE(std::string(row.name) + (fromLineStart ? " from a line start" : " from a line end"));
+            edit.setSourceText(page);
+            QTest::keyClick(&edit, fromLineStart ? Qt::Key_Down : Qt::Key_End);
+            for (int i = 0; i < 60; ++i)
+                QTest::keyClick(&edit, Qt::Key_Down, Qt::ShiftModifier);
+            const qsizetype from = fromLineStart ? lineStart(page, 1) : page.indexOf(u'\r');
+            // Down keeps the column: the first line is the shortest.
+            const qsizetype to = fromLineStart ? lineStart(page, 61) : lineStart(page, 60) + from;
+            ASSERT_EQ(edit.selectionStartOffset(), from);
+            ASSERT_EQ(edit.selectionLengthOffset(), to - from);
+            if (row.key == Qt::Key_unknown) {
+                QInputMethodEvent commit;
+                commit.setCommitString(row.replacement);
+                QApplication::sendEvent(&edit, &commit);
+            } else {
+                QTest::keyClick(&edit, row.key, row.modifiers);
+            }
+            const QString edited = page.left(from) + row.replacement + page.mid(to);
+            EXPECT_EQ(visible(edit.sourceText()), visible(edited));
+            if (row.modifiers & Qt::ControlModifier) {
+                EXPECT_EQ(visible(QApplication::clipboard()->text()), visible(page.mid(from, to - from)));
+            }
+            edit.undo();
+            EXPECT_EQ(visible(edit.sourceText()), visible(page));
+            edit.redo();
+            EXPECT_EQ(visible(edit.sourceText()), visible(edited));
+        }
+    }
+}
