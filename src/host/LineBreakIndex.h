@@ -22,9 +22,18 @@ namespace quorlex {
 // the document's own undo and redo bring it back; breaks without the property have the
 // document's dominant kind. Only blocks whose break length differs from the dominant
 // one are listed in m_exceptions, so conversions cost a binary search, not a scan.
+//
+// The document takes U+FDD0 and U+FDD1 for block separators wherever they are inserted.
+// Text that holds them keeps them as characters: the document holds a stand-in object
+// for each (U+FFFC with a format of type StandInObject that records the character), and
+// every text that comes out of the document has them back in place.
 class LineBreakIndex : public QObject {
     Q_OBJECT
 public:
+    static constexpr int StandInObject = QTextFormat::UserObject + 1;
+    // Whether the document holds c through a stand-in.
+    static bool needsStandIn(QChar c) { return c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1; }
+
     explicit LineBreakIndex(QTextDocument* document, QObject* parent = nullptr);
 
     // Loads text into the document (no undo history) and indexes its breaks.
@@ -33,7 +42,7 @@ public:
     // The text between two document positions, with its breaks as stored.
     QString textBetween(int from, int to) const;
     // Inserts text at the cursor with its line breaks as given (CR LF, LF, CR).
-    void insert(QTextCursor& cursor, QStringView text) const;
+    static void insert(QTextCursor& cursor, QStringView text);
     // Inserts one line break of that kind at the cursor.
     static void insertBreak(QTextCursor& cursor, LineBreak kind);
 
@@ -46,6 +55,10 @@ public:
 
 private:
     static QTextCharFormat formatFor(LineBreak kind);
+    // Inserts text without breaks, with a stand-in for each character that needs one.
+    static void insertLine(QTextCursor& cursor, QStringView line);
+    // A block's text with the characters its stand-ins hold.
+    static QString lineText(const QTextBlock& block);
     void onContentsChange(int position, int removed, int added);
     LineBreak storedBreak(const QTextBlock& block) const;
     bool isException(LineBreak kind) const;

@@ -1,7 +1,9 @@
 #include "host/SourceEdit.h"
 
 #include "host/LineBreakIndex.h"
+#include "host/SourceEditStandIn.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -15,12 +17,15 @@
 #include <QTextDocument>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace quorlex {
 
 namespace {
 
 // Breaks the user brings in (typed, pasted, committed by an input method) are CR LF,
-// whatever the clipboard holds; U+2028 and U+2029 never enter the text.
+// whatever the clipboard holds; U+2028 and U+2029 never enter the text. U+FDD0 and
+// U+FDD1 are no breaks: they enter as the characters they are.
 QString userBreaksToCrLf(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -37,6 +42,13 @@ bool hasBreak(const QString& text)
         if (c == u'\r' || c == u'\n' || c.unicode() == 0x2028 || c.unicode() == 0x2029)
             return true;
     return false;
+}
+
+// Text that Qt must not insert by itself: its document would take these characters for
+// block separators.
+bool needsStandIns(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), LineBreakIndex::needsStandIn);
 }
 
 // The character code a key produces, 0 for keys that produce none.
@@ -88,6 +100,7 @@ SourceEdit::SourceEdit(QWidget* parent)
     , m_breaks(new LineBreakIndex(document(), this))
 {
     connect(document(), &QTextDocument::undoCommandAdded, this, [this] { ++m_undoSteps; });
+    document()->documentLayout()->registerHandler(LineBreakIndex::StandInObject, new StandInPainter(this));
     setObjectName(QStringLiteral("Text1"));
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setAcceptDrops(true);
@@ -152,7 +165,7 @@ void SourceEdit::replaceSelection(const QString& text)
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
-    m_breaks->insert(cursor, text);
+    LineBreakIndex::insert(cursor, text);
     cursor.endEditBlock();
     setTextCursor(cursor);
 }
@@ -212,6 +225,13 @@ void SourceEdit::keyPressEvent(QKeyEvent* event)
     if (hasBreak(event->text()))
         return; // no key puts a line or paragraph separator into the text by itself
     const int code = characterCode(event);
+    if (needsStandIns(event->text())) {
+        reportKey(code);
+        replaceSelection(event->text());
+        ensureCursorVisible();
+        event->accept();
+        return;
+    }
     m_inKey = true;
     if (code != 0 || isEditingKey(event))
         reportKey(code);
@@ -230,7 +250,7 @@ void SourceEdit::inputMethodEvent(QInputMethodEvent* event)
         return;
     }
     reportKey(commit.at(0).unicode());
-    if (!hasBreak(commit)) {
+    if (!hasBreak(commit) && !needsStandIns(commit)) {
         QPlainTextEdit::inputMethodEvent(event);
         return;
     }

@@ -37,7 +37,7 @@ QList<qsizetype> boundaries(const QString& text)
 
 QString randomText(QRandomGenerator& rng, int maxLength)
 {
-    static const QString alphabet = QStringLiteral("ab\r\n\r\nあ\u00a0 ");
+    static const QString alphabet = QStringLiteral("ab\r\n\r\nあ\u00a0 \uFDD0\uFDD1");
     QString s;
     const int n = rng.bounded(maxLength + 1);
     for (int i = 0; i < n; ++i)
@@ -63,6 +63,9 @@ TEST(SourceEdit, TextRoundTripKeepsEveryLineEnd)
         QStringLiteral("x\u00a0y\tz"),
         QStringLiteral("日本語\r\n\r\nテキスト\n"),
         QStringLiteral("a\u2028b"),
+        QStringLiteral("a\uFDD0b\uFDD1c"), // characters the text document keeps for itself
+        QStringLiteral("\uFDD1\r\n\uFDD0"),
+        QStringLiteral("\uFDD0\uFDD0\nx\uFFFC\uFDD1"),
     };
     for (const QString& text : cases) {
         edit.setSourceText(text);
@@ -104,7 +107,7 @@ namespace {
 // is emptied, they read back as one CR LF, which a plain string cannot tell apart.
 QString randomPage(QRandomGenerator& rng, int lineCount)
 {
-    static const QString alphabet = QStringLiteral("ab あ\u00a0");
+    static const QString alphabet = QStringLiteral("ab あ\u00a0\uFDD0");
     QString page;
     for (int i = 0; i < lineCount; ++i) {
         if (i > 0)
@@ -245,7 +248,7 @@ TEST(SourceEdit, BehavesLikeAPlainStringBox)
                 real.setSelText(text);
                 model.replaceSelection(text);
             } else if (action < 30) {
-                const QString typed = QStringList { "a", "b", "あ", " " }[rng.bounded(4)];
+                const QString typed = QStringList { "a", "b", "あ", " ", "\uFDD1" }[rng.bounded(5)];
                 const bool committed = rng.bounded(3) == 0;
                 name = (committed ? "commit " : "type ") + typed.toStdString();
                 if (committed) {
@@ -285,7 +288,7 @@ TEST(SourceEdit, BehavesLikeAPlainStringBox)
             } else if (action < 66) {
                 name = "paste";
                 if (rng.bounded(3) == 0)
-                    QApplication::clipboard()->setText(QStringLiteral("x\ry\nz\u2028w\u2029v\r\n"));
+                    QApplication::clipboard()->setText(QStringLiteral("x\ry\nz\u2028w\u2029v\uFDD0\r\n"));
                 const QString clip = QApplication::clipboard()->text();
                 QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
                 model.replaceSelection(asBroughtIn(clip));
@@ -404,6 +407,10 @@ TEST(SourceEdit, InputMethodCommitAddsOnlyItsText)
     withBreak.setCommitString(QStringLiteral("a\u2029b"));
     QApplication::sendEvent(&edit, &withBreak);
     EXPECT_EQ(visible(edit.sourceText()), QStringLiteral("日本a<CR><LF>b"));
+    QInputMethodEvent withFrameMarks; // characters the text document keeps for itself stay characters
+    withFrameMarks.setCommitString(QStringLiteral("\uFDD0c\uFDD1"));
+    QApplication::sendEvent(&edit, &withFrameMarks);
+    EXPECT_EQ(visible(edit.sourceText()), QStringLiteral("日本a<CR><LF>b\uFDD0c\uFDD1"));
 }
 
 TEST(SourceEdit, PasteBringsBreaksInAsCrLfAndCopyGivesThemAsStored)
@@ -412,13 +419,13 @@ TEST(SourceEdit, PasteBringsBreaksInAsCrLfAndCopyGivesThemAsStored)
     int reported = 0;
     edit.setKeyPressHandler([&](int) { ++reported; });
     edit.setSourceText(QStringLiteral("p\nq"));
-    QApplication::clipboard()->setText(QStringLiteral("1\n2\u20283"));
+    QApplication::clipboard()->setText(QStringLiteral("1\n2\u20283\uFDD0"));
     edit.paste();
-    EXPECT_EQ(visible(edit.sourceText()), QStringLiteral("1<CR><LF>2<CR><LF>3p<LF>q"));
+    EXPECT_EQ(visible(edit.sourceText()), QStringLiteral("1<CR><LF>2<CR><LF>3\uFDD0p<LF>q"));
     EXPECT_EQ(reported, 1);
     edit.selectAll();
     edit.copy();
-    EXPECT_EQ(visible(QApplication::clipboard()->text()), QStringLiteral("1<CR><LF>2<CR><LF>3p<LF>q"));
+    EXPECT_EQ(visible(QApplication::clipboard()->text()), QStringLiteral("1<CR><LF>2<CR><LF>3\uFDD0p<LF>q"));
 }
 
 TEST(SourceEdit, DropsAcceptOnlyFiles)
