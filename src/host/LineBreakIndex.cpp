@@ -8,8 +8,22 @@
 namespace quorlex {
 
 namespace {
+
 constexpr int BreakProperty = QTextFormat::UserProperty + 1;
+constexpr int StandInCharProperty = QTextFormat::UserProperty + 2;
+constexpr char16_t StandInChar = QChar::ObjectReplacementCharacter;
+
+// Typing after a stand-in does not make another: Qt clears the object type of the
+// format that inserted text takes from the character before it.
+QTextCharFormat standInFormat(QChar held)
+{
+    QTextCharFormat format;
+    format.setObjectType(LineBreakIndex::StandInObject);
+    format.setProperty(StandInCharProperty, int(held.unicode()));
+    return format;
 }
+
+} // namespace
 
 LineBreakIndex::LineBreakIndex(QTextDocument* document, QObject* parent)
     : QObject(parent)
@@ -20,16 +34,21 @@ LineBreakIndex::LineBreakIndex(QTextDocument* document, QObject* parent)
     connect(document, &QTextDocument::contentsChange, this, &LineBreakIndex::onContentsChange);
 }
 
-QTextBlockFormat LineBreakIndex::formatFor(LineBreak kind)
+QTextCharFormat LineBreakIndex::formatFor(LineBreak kind)
 {
-    QTextBlockFormat format;
+    QTextCharFormat format;
     format.setProperty(BreakProperty, int(kind));
     return format;
 }
 
+void LineBreakIndex::insertBreak(QTextCursor& cursor, LineBreak kind)
+{
+    cursor.insertBlock(QTextBlockFormat(), formatFor(kind));
+}
+
 LineBreak LineBreakIndex::storedBreak(const QTextBlock& block) const
 {
-    const QVariant v = block.blockFormat().property(BreakProperty);
+    const QVariant v = block.charFormat().property(BreakProperty);
     return v.isValid() ? LineBreak(v.toInt()) : m_dominant;
 }
 
@@ -51,17 +70,32 @@ void LineBreakIndex::setText(QStringView text)
     m_exceptions.clear();
     m_kinds.assign(1, LineBreak::CrLf);
     m_kinds.insert(m_kinds.end(), split.breaks.begin(), split.breaks.end());
+    QString joined = split.joined;
+    std::vector<qsizetype> held;
+    for (QChar c : { QChar(0xFDD0), QChar(0xFDD1) }) {
+        for (qsizetype i = joined.indexOf(c); i >= 0; i = joined.indexOf(c, i + 1))
+            held.push_back(i);
+    }
+    for (qsizetype i : held)
+        joined[i] = StandInChar;
     const bool undo = m_document->isUndoRedoEnabled();
     m_document->setUndoRedoEnabled(false);
     m_loading = true;
-    m_document->setPlainText(split.joined);
-    // Blocks keep the dominant kind implicitly; the others carry theirs in their format.
+    m_document->setPlainText(joined);
+    // Each line break is one position, so text offsets in joined are document positions.
     QTextCursor cursor(m_document);
+    for (qsizetype i : held) {
+        cursor.setPosition(int(i));
+        cursor.setPosition(int(i) + 1, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(standInFormat(split.joined[i]));
+    }
+    // Breaks of the dominant kind keep it implicitly; the others carry theirs in their format.
     QTextBlock block = m_document->begin().next();
     for (LineBreak kind : split.breaks) {
         if (kind != m_dominant) {
-            cursor.setPosition(block.position());
-            cursor.setBlockFormat(formatFor(kind));
+            cursor.setPosition(block.position() - 1);
+            cursor.setPosition(block.position(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(formatFor(kind));
             if (isException(kind))
                 m_exceptions.push_back(block.blockNumber());
         }
@@ -79,9 +113,28 @@ QString LineBreakIndex::text() const
     for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
         if (block.blockNumber() > 0)
             out.append(breakText(breakBefore(block)));
-        out.append(block.text());
+        out.append(lineText(block));
     }
     return out;
+}
+
+QString LineBreakIndex::lineText(const QTextBlock& block)
+{
+    QString line = block.text();
+    if (!line.contains(QChar(StandInChar)))
+        return line;
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const QTextCharFormat format = fragment.charFormat();
+        if (format.objectType() != StandInObject)
+            continue;
+        const int start = fragment.position() - block.position();
+        for (int i = start; i < start + fragment.length(); ++i) {
+            if (line[i] == StandInChar)
+                line[i] = QChar(format.intProperty(StandInCharProperty));
+        }
+    }
+    return line;
 }
 
 QString LineBreakIndex::textBetween(int from, int to) const
@@ -96,7 +149,7 @@ QString LineBreakIndex::textBetween(int from, int to) const
         const int start = block.position();
         if (start > from)
             out.append(breakText(breakBefore(block)));
-        const QString line = block.text();
+        const QString line = lineText(block);
         const int a = std::max(from, start) - start;
         const int b = std::min<int>(to - start, line.size());
         if (b > a)
@@ -105,29 +158,31 @@ QString LineBreakIndex::textBetween(int from, int to) const
     return out;
 }
 
-void LineBreakIndex::insert(QTextCursor& cursor, QStringView text) const
+void LineBreakIndex::insert(QTextCursor& cursor, QStringView text)
 {
     const SplitText split = splitLineBreaks(text);
     QStringView rest = split.joined;
     for (LineBreak kind : split.breaks) {
         const qsizetype nl = rest.indexOf(u'\n');
-        if (nl > 0)
-            cursor.insertText(rest.left(nl).toString());
-        cursor.insertBlock(formatFor(kind));
+        insertLine(cursor, rest.left(nl));
+        insertBreak(cursor, kind);
         rest = rest.mid(nl + 1);
     }
-    if (!rest.isEmpty())
-        cursor.insertText(rest.toString());
+    insertLine(cursor, rest);
 }
 
-void LineBreakIndex::keepBreakAt(QTextCursor& cursor) const
+void LineBreakIndex::insertLine(QTextCursor& cursor, QStringView line)
 {
-    const QTextBlock block = cursor.block();
-    const auto n = std::size_t(block.blockNumber());
-    if (n == 0 || n >= m_kinds.size() || storedBreak(block) == m_kinds[n])
-        return;
-    QTextCursor repair(block);
-    repair.setBlockFormat(formatFor(m_kinds[n]));
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i <= line.size(); ++i) {
+        if (i < line.size() && !needsStandIn(line[i]))
+            continue;
+        if (i > runStart)
+            cursor.insertText(line.mid(runStart, i - runStart).toString());
+        if (i < line.size())
+            cursor.insertText(QString(QChar(StandInChar)), standInFormat(line[i]));
+        runStart = i + 1;
+    }
 }
 
 qsizetype LineBreakIndex::crLfBreaksUpTo(int blockNumber) const
@@ -194,8 +249,9 @@ void LineBreakIndex::onContentsChange(int position, int /*removed*/, int added)
     const int b1 = last.blockNumber();
     const int oldB1 = std::max(b0, b1 - delta);
 
-    // The blocks after b0 up to b1 are new (inserted, or brought back by undo) and carry
-    // their kind in their format; the ones they replace go.
+    // The blocks after b0 up to b1 are new (inserted, or brought back by undo) and their
+    // breaks carry their kind; the ones they replace go. The break before b0 lies before
+    // the change and keeps its kind.
     std::vector<LineBreak> fresh;
     for (QTextBlock block = first.next(); block.isValid() && block.blockNumber() <= b1; block = block.next())
         fresh.push_back(storedBreak(block));

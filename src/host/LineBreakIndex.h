@@ -4,7 +4,7 @@
 
 #include <QObject>
 #include <QTextBlock>
-#include <QTextBlockFormat>
+#include <QTextCharFormat>
 
 #include <vector>
 
@@ -17,13 +17,23 @@ namespace quorlex {
 // position per break) and text offsets (a CR LF break counts two).
 //
 // m_kinds holds the kind of every block's break. The kind is also stored in the
-// block's format, so that the document's own undo and redo bring it back with the
-// block; blocks without the property have the document's dominant kind. Only blocks
-// whose break length differs from the dominant one are listed in m_exceptions, so
-// conversions cost a binary search, not a scan.
+// character format of the break itself (the separator before the block, whose format
+// is the block's char format), so it stays with its break through every removal, and
+// the document's own undo and redo bring it back; breaks without the property have the
+// document's dominant kind. Only blocks whose break length differs from the dominant
+// one are listed in m_exceptions, so conversions cost a binary search, not a scan.
+//
+// The document takes U+FDD0 and U+FDD1 for block separators wherever they are inserted.
+// Text that holds them keeps them as characters: the document holds a stand-in object
+// for each (U+FFFC with a format of type StandInObject that records the character), and
+// every text that comes out of the document has them back in place.
 class LineBreakIndex : public QObject {
     Q_OBJECT
 public:
+    static constexpr int StandInObject = QTextFormat::UserObject + 1;
+    // Whether the document holds c through a stand-in.
+    static bool needsStandIn(QChar c) { return c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1; }
+
     explicit LineBreakIndex(QTextDocument* document, QObject* parent = nullptr);
 
     // Loads text into the document (no undo history) and indexes its breaks.
@@ -32,11 +42,9 @@ public:
     // The text between two document positions, with its breaks as stored.
     QString textBetween(int from, int to) const;
     // Inserts text at the cursor with its line breaks as given (CR LF, LF, CR).
-    void insert(QTextCursor& cursor, QStringView text) const;
-    // After text was removed at the cursor, inside the same open edit block: when the
-    // removal emptied a line and then took its break, the document keeps the next
-    // line's format for the joined line; this gives it back the break it had.
-    void keepBreakAt(QTextCursor& cursor) const;
+    static void insert(QTextCursor& cursor, QStringView text);
+    // Inserts one line break of that kind at the cursor.
+    static void insertBreak(QTextCursor& cursor, LineBreak kind);
 
     qsizetype offsetOf(int position) const;
     int positionOf(qsizetype offset) const;
@@ -44,9 +52,13 @@ public:
 
     LineBreak breakBefore(const QTextBlock& block) const;
     LineBreak dominant() const { return m_dominant; }
-    static QTextBlockFormat formatFor(LineBreak kind);
 
 private:
+    static QTextCharFormat formatFor(LineBreak kind);
+    // Inserts text without breaks, with a stand-in for each character that needs one.
+    static void insertLine(QTextCursor& cursor, QStringView line);
+    // A block's text with the characters its stand-ins hold.
+    static QString lineText(const QTextBlock& block);
     void onContentsChange(int position, int removed, int added);
     LineBreak storedBreak(const QTextBlock& block) const;
     bool isException(LineBreak kind) const;

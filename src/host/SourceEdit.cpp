@@ -1,7 +1,9 @@
 #include "host/SourceEdit.h"
 
 #include "host/LineBreakIndex.h"
+#include "host/SourceEditStandIn.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -12,14 +14,18 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace quorlex {
 
 namespace {
 
 // Breaks the user brings in (typed, pasted, committed by an input method) are CR LF,
-// whatever the clipboard holds; U+2028 and U+2029 never enter the text.
+// whatever the clipboard holds; U+2028 and U+2029 never enter the text. U+FDD0 and
+// U+FDD1 are no breaks: they enter as the characters they are.
 QString userBreaksToCrLf(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -36,6 +42,13 @@ bool hasBreak(const QString& text)
         if (c == u'\r' || c == u'\n' || c.unicode() == 0x2028 || c.unicode() == 0x2029)
             return true;
     return false;
+}
+
+// Text that Qt must not insert by itself: its document would take these characters for
+// block separators.
+bool needsStandIns(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), LineBreakIndex::needsStandIn);
 }
 
 // The character code a key produces, 0 for keys that produce none.
@@ -86,6 +99,8 @@ SourceEdit::SourceEdit(QWidget* parent)
     : QPlainTextEdit(parent)
     , m_breaks(new LineBreakIndex(document(), this))
 {
+    connect(document(), &QTextDocument::undoCommandAdded, this, [this] { ++m_undoSteps; });
+    document()->documentLayout()->registerHandler(LineBreakIndex::StandInObject, new StandInPainter(this));
     setObjectName(QStringLiteral("Text1"));
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setAcceptDrops(true);
@@ -150,21 +165,9 @@ void SourceEdit::replaceSelection(const QString& text)
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
-    m_breaks->keepBreakAt(cursor);
-    m_breaks->insert(cursor, text);
+    LineBreakIndex::insert(cursor, text);
     cursor.endEditBlock();
     setTextCursor(cursor);
-}
-
-void SourceEdit::editGuarded(const std::function<void()>& edit)
-{
-    // One undo step; the line breaks are checked before the document reports the change.
-    QTextCursor guard(document());
-    guard.beginEditBlock();
-    edit();
-    QTextCursor cursor = textCursor();
-    m_breaks->keepBreakAt(cursor);
-    guard.endEditBlock();
 }
 
 void SourceEdit::reportKey(int code)
@@ -173,12 +176,16 @@ void SourceEdit::reportKey(int code)
         m_keyPress(code);
 }
 
-void SourceEdit::insertLineBreak()
+void SourceEdit::insertLineBreak(bool joinPreviousEdit)
 {
+    // The break joins the markup the key handler inserted for it in one undo step.
     QTextCursor cursor = textCursor();
-    cursor.joinPreviousEditBlock();
+    if (joinPreviousEdit)
+        cursor.joinPreviousEditBlock();
+    else
+        cursor.beginEditBlock();
     cursor.removeSelectedText();
-    cursor.insertBlock(LineBreakIndex::formatFor(LineBreak::CrLf));
+    LineBreakIndex::insertBreak(cursor, LineBreak::CrLf);
     cursor.endEditBlock();
     setTextCursor(cursor);
     ensureCursorVisible();
@@ -208,25 +215,30 @@ void SourceEdit::keyPressEvent(QKeyEvent* event)
         && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         // Enter, with or without Shift: the handler inserts its markup, then the break.
         m_inKey = true;
+        const int undoSteps = m_undoSteps;
         reportKey(13);
         m_inKey = false;
-        insertLineBreak();
+        insertLineBreak(m_undoSteps != undoSteps);
         event->accept();
         return;
     }
     if (hasBreak(event->text()))
         return; // no key puts a line or paragraph separator into the text by itself
     const int code = characterCode(event);
-    m_inKey = true;
-    if (code != 0 || isEditingKey(event)) {
+    if (needsStandIns(event->text())) {
         reportKey(code);
-        if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
-            QPlainTextEdit::keyPressEvent(event);
-        else
-            editGuarded([&] { QPlainTextEdit::keyPressEvent(event); });
-    } else {
-        QPlainTextEdit::keyPressEvent(event);
+        replaceSelection(event->text());
+        ensureCursorVisible();
+        event->accept();
+        return;
     }
+    m_inKey = true;
+    if (code != 0 || isEditingKey(event))
+        reportKey(code);
+    // Qt applies the key by itself, never inside an edit block of ours: there it would
+    // look for the caret before the text is laid out again. Each break keeps its kind
+    // through the removals the key makes.
+    QPlainTextEdit::keyPressEvent(event);
     m_inKey = false;
 }
 
@@ -238,8 +250,8 @@ void SourceEdit::inputMethodEvent(QInputMethodEvent* event)
         return;
     }
     reportKey(commit.at(0).unicode());
-    if (!hasBreak(commit)) {
-        editGuarded([&] { QPlainTextEdit::inputMethodEvent(event); });
+    if (!hasBreak(commit) && !needsStandIns(commit)) {
+        QPlainTextEdit::inputMethodEvent(event);
         return;
     }
     QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());

@@ -60,11 +60,11 @@ protected:
 
 private:
     void reportKey(int code);
-    void editGuarded(const std::function<void()>& edit);
-    void insertLineBreak();
+    void insertLineBreak(bool joinPreviousEdit);
 
     LineBreakIndex* m_breaks;
     std::function<void(int)> m_keyPress;
+    int m_undoSteps = 0; // undo steps added so far
     bool m_inKey = false;
     bool m_inMenuPaste = false;
     QList<QKeySequence> m_reserved;

@@ -9,6 +9,7 @@
 #include <QInputMethodEvent>
 #include <QMimeData>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -36,7 +37,7 @@ QList<qsizetype> boundaries(const QString& text)
 
 QString randomText(QRandomGenerator& rng, int maxLength)
 {
-    static const QString alphabet = QStringLiteral("ab\r\n\r\nあ\u00a0 ");
+    static const QString alphabet = QStringLiteral("ab\r\n\r\nあ\u00a0 \uFDD0\uFDD1");
     QString s;
     const int n = rng.bounded(maxLength + 1);
     for (int i = 0; i < n; ++i)
@@ -62,6 +63,9 @@ TEST(SourceEdit, TextRoundTripKeepsEveryLineEnd)
         QStringLiteral("x\u00a0y\tz"),
         QStringLiteral("日本語\r\n\r\nテキスト\n"),
         QStringLiteral("a\u2028b"),
+        QStringLiteral("a\uFDD0b\uFDD1c"), // characters the text document keeps for itself
+        QStringLiteral("\uFDD1\r\n\uFDD0"),
+        QStringLiteral("\uFDD0\uFDD0\nx\uFFFC\uFDD1"),
     };
     for (const QString& text : cases) {
         edit.setSourceText(text);
@@ -96,40 +100,248 @@ TEST(SourceEdit, OffsetsCountCrLfAsTwo)
     EXPECT_EQ(visible(box.selText()), visible(box.text()));
 }
 
-// The widget's box and the plain string box must agree on every operation.
+namespace {
+
+// A page longer than the box: lines of letters, kana and spaces, ended mostly by CR LF
+// and sometimes by LF. Lone CRs are left out here: once the line between a CR and an LF
+// is emptied, they read back as one CR LF, which a plain string cannot tell apart.
+QString randomPage(QRandomGenerator& rng, int lineCount)
+{
+    static const QString alphabet = QStringLiteral("ab あ\u00a0\uFDD0");
+    QString page;
+    for (int i = 0; i < lineCount; ++i) {
+        if (i > 0)
+            page += rng.bounded(4) == 0 ? QStringLiteral("\n") : QStringLiteral("\r\n");
+        for (int n = rng.bounded(24); n > 0; --n)
+            page += alphabet[rng.bounded(int(alphabet.size()))];
+    }
+    return page;
+}
+
+// The breaks a user brings in (pasting, say) come in as CR LF.
+QString asBroughtIn(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (QChar separator : { QChar(u'\r'), QChar(0x2028), QChar(0x2029) })
+        text.replace(separator, u'\n');
+    return text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+}
+
+// What the keys do to a plain string: its text, the selection from anchor to caret, and
+// the texts the edits went through, which undo and redo must bring back exactly.
+struct KeyModel {
+    test::StringEditBox box;
+    qsizetype anchor = 0;
+    qsizetype caret = 0;
+    QStringList history;
+    qsizetype at = 0;
+
+    void load(const QString& text)
+    {
+        box.setText(text);
+        anchor = caret = 0;
+        history = { text };
+        at = 0;
+    }
+    QString text() const { return box.text(); }
+    qsizetype start() const { return std::min(anchor, caret); }
+    qsizetype end() const { return std::max(anchor, caret); }
+    bool hasSelection() const { return anchor != caret; }
+    qsizetype before(qsizetype offset) const
+    {
+        return offset - (offset >= 2 && text().mid(offset - 2, 2) == u"\r\n" ? 2 : 1);
+    }
+    qsizetype after(qsizetype offset) const { return offset + (text().mid(offset, 2) == u"\r\n" ? 2 : 1); }
+    void replace(qsizetype from, qsizetype to, const QString& with)
+    {
+        box.select(from, to - from);
+        box.setSelText(with);
+        anchor = caret = box.selStart();
+        history.resize(at + 1);
+        history.append(text());
+        ++at;
+    }
+    void replaceSelection(const QString& with) { replace(start(), end(), with); }
+    // After undo (step -1) or redo (step 1): the nearest text the edits went through that
+    // way must be the box's.
+    bool travel(const QString& now, int step)
+    {
+        for (qsizetype j = at + step; j >= 0 && j < history.size(); j += step) {
+            if (history[j] == now) {
+                at = j;
+                box.setText(now);
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+// A key press that produces text, as a keyboard layout or an input method without
+// composition sends it.
+void typeText(QWidget* widget, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &release);
+}
+
+qsizetype anchorOffset(const SourceEdit& edit)
+{
+    return edit.lineBreaks().offsetOf(edit.textCursor().anchor());
+}
+
+qsizetype caretOffset(const SourceEdit& edit)
+{
+    return edit.lineBreaks().offsetOf(edit.textCursor().position());
+}
+
+} // namespace
+
+// Keys and program edits on a shown box over long pages must do what they do to a plain
+// string, keep every line end, and undo and redo must bring back the texts exactly.
 TEST(SourceEdit, BehavesLikeAPlainStringBox)
 {
     SourceEdit edit;
     SourceEditBox real(edit);
-    test::StringEditBox model;
+    edit.resize(400, 300);
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    bool markupOnEnter = false; // like the program, which inserts "<BR>" before the break
+    edit.setKeyPressHandler([&](int code) {
+        if (code == 13 && markupOnEnter)
+            real.setSelText(QStringLiteral("<BR>"));
+    });
+    KeyModel model;
     QRandomGenerator rng(42);
-    for (int round = 0; round < 40; ++round) {
-        const QString start = randomText(rng, 30);
-        real.setText(start);
-        model.setText(start);
-        for (int step = 0; step < 25; ++step) {
-            const QList<qsizetype> caretStops = boundaries(model.text());
-            const qsizetype s = caretStops[rng.bounded(int(caretStops.size()))];
-            QList<qsizetype> ends;
-            for (qsizetype e : caretStops)
-                if (e >= s)
-                    ends.append(e);
-            const qsizetype e = ends[rng.bounded(int(ends.size()))];
-            real.setSelStart(s);
-            real.setSelLength(e - s);
-            model.select(s, e - s);
-            ASSERT_EQ(real.selStart(), model.selStart());
-            ASSERT_EQ(real.selLength(), model.selLength());
-            ASSERT_EQ(visible(real.selText()), visible(model.selText()));
-            const QString insert = randomText(rng, 6);
-            real.setSelText(insert);
-            model.setSelText(insert);
-            ASSERT_EQ(visible(real.text()), visible(model.text()))
-                << "round " << round << " step " << step << " insert " << visible(insert).toStdString()
-                << " at " << s << "+" << (e - s);
-            ASSERT_EQ(real.selStart(), model.selStart());
-            ASSERT_EQ(real.selLength(), 0);
-            ASSERT_EQ(real.length(), model.length());
+    for (int round = 0; round < 6; ++round) {
+        markupOnEnter = round % 2 == 1;
+        const QString page = randomPage(rng, 120 + rng.bounded(100));
+        real.setText(page);
+        model.load(page);
+        QApplication::clipboard()->setText(QStringLiteral("clip\nboard"));
+        QApplication::processEvents();
+        ASSERT_GT(edit.verticalScrollBar()->maximum(), 0) << "the page must be longer than the box";
+        for (int step = 0; step < 200; ++step) {
+            SCOPED_TRACE("round " + std::to_string(round) + " step " + std::to_string(step));
+            const bool couldUndo = edit.document()->isUndoAvailable();
+            const bool couldRedo = edit.document()->isRedoAvailable();
+            bool selectionKnown = true;
+            const int action = rng.bounded(100);
+            std::string name;
+            if (action < 10) {
+                name = "select";
+                const QList<qsizetype> stops = boundaries(model.text());
+                const qsizetype a = stops[rng.bounded(int(stops.size()))];
+                const qsizetype b = stops[rng.bounded(int(stops.size()))];
+                real.setSelStart(std::min(a, b));
+                real.setSelLength(std::abs(b - a));
+                model.anchor = std::min(a, b);
+                model.caret = std::max(a, b);
+                ASSERT_EQ(real.selText(), model.text().mid(model.start(), model.end() - model.start()));
+            } else if (action < 16) {
+                name = "program text";
+                QString text = randomPage(rng, 1 + rng.bounded(3)).left(rng.bounded(30));
+                if (text.endsWith(u'\r'))
+                    text.chop(1); // no CR LF cut in half
+                real.setSelText(text);
+                model.replaceSelection(text);
+            } else if (action < 30) {
+                const QString typed = QStringList { "a", "b", "あ", " ", "\uFDD1" }[rng.bounded(5)];
+                const bool committed = rng.bounded(3) == 0;
+                name = (committed ? "commit " : "type ") + typed.toStdString();
+                if (committed) {
+                    QInputMethodEvent commit;
+                    commit.setCommitString(typed);
+                    QApplication::sendEvent(&edit, &commit);
+                } else {
+                    typeText(&edit, typed);
+                }
+                model.replaceSelection(typed);
+            } else if (action < 36) {
+                name = "enter";
+                QTest::keyClick(&edit, Qt::Key_Return);
+                model.replaceSelection(markupOnEnter ? QStringLiteral("<BR>\r\n") : QStringLiteral("\r\n"));
+            } else if (action < 46) {
+                name = "backspace";
+                QTest::keyClick(&edit, Qt::Key_Backspace);
+                if (model.hasSelection())
+                    model.replaceSelection(QString());
+                else if (model.caret > 0)
+                    model.replace(model.before(model.caret), model.caret, QString());
+            } else if (action < 56) {
+                name = "delete";
+                QTest::keyClick(&edit, Qt::Key_Delete);
+                if (model.hasSelection())
+                    model.replaceSelection(QString());
+                else if (model.caret < model.text().size())
+                    model.replace(model.caret, model.after(model.caret), QString());
+            } else if (action < 60) {
+                name = "cut";
+                const QString selected = model.text().mid(model.start(), model.end() - model.start());
+                QTest::keyClick(&edit, Qt::Key_X, Qt::ControlModifier);
+                if (model.hasSelection()) {
+                    model.replaceSelection(QString());
+                    ASSERT_EQ(QApplication::clipboard()->text(), selected);
+                }
+            } else if (action < 66) {
+                name = "paste";
+                if (rng.bounded(3) == 0)
+                    QApplication::clipboard()->setText(QStringLiteral("x\ry\nz\u2028w\u2029v\uFDD0\r\n"));
+                const QString clip = QApplication::clipboard()->text();
+                QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+                model.replaceSelection(asBroughtIn(clip));
+            } else if (action < 74) {
+                name = "undo";
+                QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier);
+                selectionKnown = false;
+                if (couldUndo) {
+                    ASSERT_TRUE(model.travel(edit.sourceText(), -1));
+                }
+            } else if (action < 80) {
+                name = "redo";
+                if (rng.bounded(2) == 0)
+                    QTest::keyClick(&edit, Qt::Key_Y, Qt::ControlModifier);
+                else
+                    QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+                selectionKnown = false;
+                if (couldRedo) {
+                    ASSERT_TRUE(model.travel(edit.sourceText(), 1));
+                }
+            } else if (action < 86) {
+                const bool left = rng.bounded(2) == 0;
+                name = left ? "shift+left" : "shift+right";
+                QTest::keyClick(&edit, left ? Qt::Key_Left : Qt::Key_Right, Qt::ShiftModifier);
+                if (left && model.caret > 0)
+                    model.caret = model.before(model.caret);
+                else if (!left && model.caret < model.text().size())
+                    model.caret = model.after(model.caret);
+            } else if (action < 96) {
+                const bool page = action >= 92;
+                name = page ? "shift+page down" : "shift+down";
+                QTest::keyClick(&edit, page ? Qt::Key_PageDown : Qt::Key_Down, Qt::ShiftModifier);
+                // Where the caret lands depends on the layout; it goes no higher and the
+                // anchor stays.
+                EXPECT_EQ(anchorOffset(edit), model.anchor);
+                EXPECT_GE(caretOffset(edit), model.caret);
+                selectionKnown = false;
+            } else {
+                name = "ctrl+shift+end";
+                QTest::keyClick(&edit, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+                model.caret = model.text().size();
+            }
+            QApplication::processEvents();
+            // Where nothing could be undone or redone, the model keeps the text it had.
+            ASSERT_EQ(visible(edit.sourceText()), visible(model.text())) << name;
+            ASSERT_EQ(real.length(), model.text().size()) << name;
+            if (selectionKnown) {
+                ASSERT_EQ(anchorOffset(edit), model.anchor) << name;
+                ASSERT_EQ(caretOffset(edit), model.caret) << name;
+            } else {
+                model.anchor = anchorOffset(edit);
+                model.caret = caretOffset(edit);
+            }
         }
     }
 }
@@ -195,6 +407,10 @@ TEST(SourceEdit, InputMethodCommitAddsOnlyItsText)
     withBreak.setCommitString(QStringLiteral("a\u2029b"));
     QApplication::sendEvent(&edit, &withBreak);
     EXPECT_EQ(visible(edit.sourceText()), QStringLiteral("日本a<CR><LF>b"));
+    QInputMethodEvent withFrameMarks; // characters the text document keeps for itself stay characters
+    withFrameMarks.setCommitString(QStringLiteral("\uFDD0c\uFDD1"));
+    QApplication::sendEvent(&edit, &withFrameMarks);
+    EXPECT_EQ(visible(edit.sourceText()), QStringLiteral("日本a<CR><LF>b\uFDD0c\uFDD1"));
 }
 
 TEST(SourceEdit, PasteBringsBreaksInAsCrLfAndCopyGivesThemAsStored)
@@ -203,13 +419,13 @@ TEST(SourceEdit, PasteBringsBreaksInAsCrLfAndCopyGivesThemAsStored)
     int reported = 0;
     edit.setKeyPressHandler([&](int) { ++reported; });
     edit.setSourceText(QStringLiteral("p\nq"));
-    QApplication::clipboard()->setText(QStringLiteral("1\n2\u20283"));
+    QApplication::clipboard()->setText(QStringLiteral("1\n2\u20283\uFDD0"));
     edit.paste();
-    EXPECT_EQ(visible(edit.sourceText()), QStringLiteral("1<CR><LF>2<CR><LF>3p<LF>q"));
+    EXPECT_EQ(visible(edit.sourceText()), QStringLiteral("1<CR><LF>2<CR><LF>3\uFDD0p<LF>q"));
     EXPECT_EQ(reported, 1);
     edit.selectAll();
     edit.copy();
-    EXPECT_EQ(visible(QApplication::clipboard()->text()), QStringLiteral("1<CR><LF>2<CR><LF>3p<LF>q"));
+    EXPECT_EQ(visible(QApplication::clipboard()->text()), QStringLiteral("1<CR><LF>2<CR><LF>3\uFDD0p<LF>q"));
 }
 
 TEST(SourceEdit, DropsAcceptOnlyFiles)
@@ -259,4 +475,85 @@ TEST(SourceEdit, RemovalFromALineStartKeepsTheBreakBeforeIt)
     box.setSelStart(0);
     box.undo();
     EXPECT_EQ(visible(box.text()), QStringLiteral("x<CR><LF><LF>y"));
+}
+
+namespace {
+
+// A page of numbered lines of different lengths, most ended by CR LF and every seventh
+// by LF alone.
+QString longPage(int lineCount)
+{
+    QString page;
+    for (int i = 0; i < lineCount; ++i) {
+        if (i > 0)
+            page += i % 7 == 0 ? QStringLiteral("\n") : QStringLiteral("\r\n");
+        page += QStringLiteral("line %1 of the page").arg(i);
+    }
+    return page;
+}
+
+// The offset of the start of a line of text.
+qsizetype lineStart(const QString& text, int line)
+{
+    qsizetype offset = 0;
+    for (int i = 0; i < line; ++i)
+        offset = text.indexOf(u'\n', offset) + 1;
+    return offset;
+}
+
+} // namespace
+
+// Keys that replace a selection reaching far below the visible lines of a shown box.
+TEST(SourceEdit, KeysReplaceASelectionBeyondTheVisibleLines)
+{
+    struct Row {
+        const char* name;
+        Qt::Key key; // Key_unknown: an input method commits the replacement
+        Qt::KeyboardModifiers modifiers;
+        QString replacement;
+    };
+    const Row rows[] = {
+        { "delete", Qt::Key_Delete, Qt::NoModifier, QString() },
+        { "backspace", Qt::Key_Backspace, Qt::NoModifier, QString() },
+        { "letter", Qt::Key_Q, Qt::NoModifier, QStringLiteral("q") },
+        { "cut", Qt::Key_X, Qt::ControlModifier, QString() },
+        { "input method", Qt::Key_unknown, Qt::NoModifier, QStringLiteral("日本") },
+    };
+    SourceEdit edit;
+    edit.resize(400, 300);
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    const QString page = longPage(200);
+    for (const Row& row : rows) {
+        // From the end of the first line, and from the start of the second (so that the
+        // removal takes whole lines and their breaks).
+        for (const bool fromLineStart : { false, true }) {
+            SCOPED_TRACE(std::string(row.name) + (fromLineStart ? " from a line start" : " from a line end"));
+            edit.setSourceText(page);
+            QTest::keyClick(&edit, fromLineStart ? Qt::Key_Down : Qt::Key_End);
+            for (int i = 0; i < 60; ++i)
+                QTest::keyClick(&edit, Qt::Key_Down, Qt::ShiftModifier);
+            const qsizetype from = fromLineStart ? lineStart(page, 1) : page.indexOf(u'\r');
+            // Down keeps the column: the first line is the shortest.
+            const qsizetype to = fromLineStart ? lineStart(page, 61) : lineStart(page, 60) + from;
+            ASSERT_EQ(edit.selectionStartOffset(), from);
+            ASSERT_EQ(edit.selectionLengthOffset(), to - from);
+            if (row.key == Qt::Key_unknown) {
+                QInputMethodEvent commit;
+                commit.setCommitString(row.replacement);
+                QApplication::sendEvent(&edit, &commit);
+            } else {
+                QTest::keyClick(&edit, row.key, row.modifiers);
+            }
+            const QString edited = page.left(from) + row.replacement + page.mid(to);
+            EXPECT_EQ(visible(edit.sourceText()), visible(edited));
+            if (row.modifiers & Qt::ControlModifier) {
+                EXPECT_EQ(visible(QApplication::clipboard()->text()), visible(page.mid(from, to - from)));
+            }
+            edit.undo();
+            EXPECT_EQ(visible(edit.sourceText()), visible(page));
+            edit.redo();
+            EXPECT_EQ(visible(edit.sourceText()), visible(edited));
+        }
+    }
 }
