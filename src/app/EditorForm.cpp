@@ -81,6 +81,7 @@ void EditorForm::buildTabStrip()
     m_tabs->addTab(QStringLiteral("HTML"));
     m_tabs->addTab(QStringLiteral("プレビュー"));
     m_tabs->setDrawBase(true);
+    m_tabs->setExpanding(false);
     m_pages = new QStackedWidget(strip);
     m_pages->addWidget(m_edit);
     m_previewArea = new QWidget(m_pages);
