@@ -1,0 +1,14 @@
+#include "OpenedPage.h"
+
+#include "app/EditorForm.h"
+
+#include <QApplication>
+
+namespace quorlex::bench {
+
+void waitUntilFilled(EditorForm& /*form*/)
+{
+    QApplication::processEvents();
+}
+
+} // namespace quorlex::bench
