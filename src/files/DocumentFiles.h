@@ -57,9 +57,8 @@ private:
     FileDlg& m_dialog;
     SystemFileOps m_systemOps;
     FileOps& m_ops;
-    // The page as it was last read or written, so that an unchanged page is written back
-    // with exactly the bytes it came from (duplicate Shift_JIS codes included).
-    QString m_diskText;
+    // The page's bytes as they were last read or written, so that an unchanged page is written
+    // back with exactly the bytes it came from (duplicate Shift_JIS codes included).
     QByteArray m_diskBytes;
 };
 

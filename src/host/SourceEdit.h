@@ -4,15 +4,19 @@
 #include <QList>
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
+#include <memory>
 
 namespace quorlex {
 
 class LineBreakIndex;
+class TextParts;
 
 // The editing box: a plain-text editor whose text keeps every line end as it was
-// given, and which reports key presses before applying them.
+// given, and which reports key presses before applying them. A very long line is shown in
+// pieces (see LineBreakIndex); to the program it is one line all the same.
 class SourceEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -22,6 +26,15 @@ public:
     QString sourceText() const;
     void setSourceText(const QString& text);
     qsizetype sourceLength() const;
+
+    // Replaces the whole text, as setSourceText does, with text that comes in parts: the box
+    // shows the first part at once and takes the others while the event loop runs. Until the
+    // last is in, every use of the box's text, selection or keys takes the rest first, so that
+    // nothing sees a part of the text and no edit lands before the page is whole.
+    void fillSourceText(std::unique_ptr<TextParts> parts);
+    bool isFilling() const { return m_parts != nullptr; }
+    // Takes every part still to come.
+    void finishFilling();
 
     qsizetype selectionStartOffset() const;
     qsizetype selectionLengthOffset() const;
@@ -45,6 +58,9 @@ public:
 
 Q_SIGNALS:
     void filesDropped(const QStringList& paths);
+    // While the box fills: how much of the text is in, in percent.
+    void fillProgress(int percent);
+    void filled();
 
 protected:
     bool event(QEvent* event) override;
@@ -61,10 +77,26 @@ protected:
 private:
     void reportKey(int code);
     void insertLineBreak(bool joinPreviousEdit);
+    void fillSome();
+    void completeFill();
+    void cancelFill();
+    // Applies a key that changes the text, with the display breaks around the edit, in one
+    // undo step; false for keys that Qt applies (moves, copy, undo and redo).
+    bool applyEditingKey(QKeyEvent* event);
+    // Moves cursor over a display break that a deleting key would take instead of a
+    // character, and forgets a selection that holds nothing but display breaks.
+    void stepOverDisplayBreak(QTextCursor& cursor, bool backward) const;
+    // What const readers call: the text is the whole page even while parts are still to come.
+    void finishFillingForReading() const { const_cast<SourceEdit*>(this)->finishFilling(); }
 
     LineBreakIndex* m_breaks;
+    std::unique_ptr<TextParts> m_parts;
+    QTimer m_fillTimer;
+    int m_fillPercent = -1;
     std::function<void(int)> m_keyPress;
     int m_undoSteps = 0; // undo steps added so far
+    int m_typedRevision = -1; // the document's revision after the last letters typed
+    int m_typedEnd = -1; // and where they ended
     bool m_inKey = false;
     bool m_inMenuPaste = false;
     QList<QKeySequence> m_reserved;
