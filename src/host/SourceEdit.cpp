@@ -18,6 +18,7 @@
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QUrl>
 
 #include <algorithm>
@@ -125,6 +126,8 @@ SourceEdit::SourceEdit(QWidget* parent)
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setAcceptDrops(true);
     setTabChangesFocus(false);
+    connect(document(), &QTextDocument::contentsChange, this,
+        [this](int position, int, int added) { onBlocksChanged(position, added); });
     m_fillTimer.setSingleShot(true);
     m_fillTimer.setInterval(0);
     connect(&m_fillTimer, &QTimer::timeout, this, &SourceEdit::fillSome);
@@ -165,20 +168,40 @@ void SourceEdit::fillSourceText(std::unique_ptr<TextParts> parts)
     m_fillTimer.start();
 }
 
-void SourceEdit::fillSome()
+bool SourceEdit::fillQuietly(int milliseconds)
 {
+    // The parts go in below what the box shows (the first part shows at once): the layout's
+    // requests to repaint the whole view are kept back, and the view is repainted only where
+    // it shows the end of the text.
+    QAbstractTextDocumentLayout* layout = document()->documentLayout();
+    const QTextBlock last = document()->lastBlock();
+    const bool endShown
+        = blockBoundingGeometry(last).translated(contentOffset()).top() <= viewport()->height();
     QElapsedTimer slice;
     slice.start();
-    while (m_parts && slice.elapsed() < FillSliceMilliseconds) {
-        const QString part = m_parts->next();
-        if (part.isEmpty()) {
-            completeFill();
-            return;
+    bool done = false;
+    {
+        const QSignalBlocker quiet(layout);
+        while (!done && (milliseconds < 0 || slice.elapsed() < milliseconds)) {
+            const QString part = m_parts->next();
+            done = part.isEmpty();
+            m_breaks->fill(part);
         }
-        m_breaks->fill(part);
     }
+    Q_EMIT layout->documentSizeChanged(layout->documentSize());
+    if (endShown)
+        viewport()->update();
+    return done;
+}
+
+void SourceEdit::fillSome()
+{
     if (!m_parts)
         return;
+    if (fillQuietly(FillSliceMilliseconds)) {
+        completeFill();
+        return;
+    }
     const int percent = int(m_parts->progress() * 100);
     if (percent != m_fillPercent)
         Q_EMIT fillProgress(m_fillPercent = percent);
@@ -189,8 +212,7 @@ void SourceEdit::finishFilling()
 {
     if (!m_parts)
         return;
-    for (QString part = m_parts->next(); !part.isEmpty(); part = m_parts->next())
-        m_breaks->fill(part);
+    fillQuietly(-1);
     completeFill();
 }
 
@@ -536,6 +558,64 @@ void SourceEdit::dragEnterEvent(QDragEnterEvent* event)
 void SourceEdit::dragMoveEvent(QDragMoveEvent* event)
 {
     offerCopyOfFiles(event);
+}
+
+void SourceEdit::paintEvent(QPaintEvent* event)
+{
+    keepGlyphsOfLinesOnView();
+    QPlainTextEdit::paintEvent(event);
+}
+
+void SourceEdit::keepGlyphsOfLinesOnView()
+{
+    std::vector<int> onView;
+    const qreal height = viewport()->height();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        if (blockBoundingGeometry(block).translated(contentOffset()).top() > height)
+            break;
+        block.layout()->setCacheEnabled(true);
+        onView.push_back(block.blockNumber());
+    }
+    for (int number : m_glyphsKept) {
+        if (std::binary_search(onView.begin(), onView.end(), number))
+            continue;
+        const QTextBlock block = document()->findBlockByNumber(number);
+        if (!block.isValid())
+            continue;
+        // Laid out again without the cache, the layout lets its glyphs go; the box lays the
+        // line out anew when it comes back on view.
+        QTextLayout* layout = block.layout();
+        layout->setCacheEnabled(false);
+        layout->beginLayout();
+        layout->endLayout();
+    }
+    m_glyphsKept = std::move(onView);
+}
+
+void SourceEdit::onBlocksChanged(int position, int added)
+{
+    // Keeps the numbers of the lines that keep glyphs right: lines the change replaced are
+    // gone (and their layouts with them), the lines after it moved.
+    const int count = document()->blockCount();
+    const int delta = count - m_blockCount;
+    m_blockCount = count;
+    if (m_glyphsKept.empty())
+        return;
+    QTextBlock last = document()->findBlock(position + added);
+    if (!last.isValid())
+        last = document()->lastBlock();
+    const int first = document()->findBlock(position).isValid()
+        ? document()->findBlock(position).blockNumber()
+        : last.blockNumber();
+    const int oldLast = std::max(first, last.blockNumber() - delta);
+    std::vector<int> kept;
+    for (int number : m_glyphsKept) {
+        if (number <= first)
+            kept.push_back(number);
+        else if (number > oldLast)
+            kept.push_back(number + delta);
+    }
+    m_glyphsKept = std::move(kept);
 }
 
 bool SourceEdit::acceptDroppedData(const QMimeData* data)

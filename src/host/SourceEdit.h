@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace quorlex {
 
@@ -73,11 +74,14 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void reportKey(int code);
     void insertLineBreak(bool joinPreviousEdit);
     void fillSome();
+    // Takes parts for that long (all of them for -1); true when the last is in.
+    bool fillQuietly(int milliseconds);
     void completeFill();
     void cancelFill();
     // Applies a key that changes the text, with the display breaks around the edit, in one
@@ -86,6 +90,11 @@ private:
     // Moves cursor over a display break that a deleting key would take instead of a
     // character, and forgets a selection that holds nothing but display breaks.
     void stepOverDisplayBreak(QTextCursor& cursor, bool backward) const;
+    // Qt shapes a line's text again each time it paints it, unless the line's layout keeps its
+    // glyphs: the lines on view keep them, so that a key press repaints without shaping the
+    // view anew, and give them up when they leave it.
+    void keepGlyphsOfLinesOnView();
+    void onBlocksChanged(int position, int added);
     // What const readers call: the text is the whole page even while parts are still to come.
     void finishFillingForReading() const { const_cast<SourceEdit*>(this)->finishFilling(); }
 
@@ -93,6 +102,8 @@ private:
     std::unique_ptr<TextParts> m_parts;
     QTimer m_fillTimer;
     int m_fillPercent = -1;
+    std::vector<int> m_glyphsKept; // block numbers, sorted
+    int m_blockCount = 1;
     std::function<void(int)> m_keyPress;
     int m_undoSteps = 0; // undo steps added so far
     int m_typedRevision = -1; // the document's revision after the last letters typed

@@ -75,9 +75,10 @@ void TextWriter::process(QStringView text, bool final)
     qsizetype lineStart = 0; // where the unfinished line (or its current piece) starts
     const qsizetype n = text.size();
     qsizetype lineEnd = n;
+    const char16_t* chars = text.utf16();
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c != u'\r' && c != u'\n' && c != 0x2029)
+        const char16_t c = chars[i];
+        if (c > u'\r' ? c != 0x2029 : c != u'\r' && c != u'\n')
             continue;
         LineBreak kind = c == u'\n' ? LineBreak::Lf : LineBreak::CrLf;
         qsizetype width = 1;
@@ -129,19 +130,29 @@ void TextWriter::writePieces(QStringView text, qsizetype& runStart, qsizetype& l
     runStart = lineStart;
 }
 
+void TextWriter::writeText(QStringView text)
+{
+    // The document copies the characters; no need to copy them first.
+    if (!text.isEmpty())
+        m_cursor.insertText(
+            QString::fromRawData(reinterpret_cast<const QChar*>(text.utf16()), text.size()), m_textFormat);
+}
+
 void TextWriter::writeRun(QStringView run)
 {
+    if (!run.contains(QChar(0xFDD0)) && !run.contains(QChar(0xFDD1))) {
+        writeText(run);
+        return;
+    }
     qsizetype start = 0;
     for (qsizetype i = 0; i < run.size(); ++i) {
         if (!LineBreakIndex::needsStandIn(run[i]))
             continue;
-        if (i > start)
-            m_cursor.insertText(run.mid(start, i - start).toString(), m_textFormat);
+        writeText(run.mid(start, i - start));
         m_cursor.insertText(QString(QChar(StandInChar)), standInFormat(run[i]));
         start = i + 1;
     }
-    if (start < run.size())
-        m_cursor.insertText(run.mid(start).toString(), m_textFormat);
+    writeText(run.mid(start));
 }
 
 void TextWriter::writeBreak(LineBreak kind)

@@ -43,6 +43,7 @@ private:
     void writePieces(QStringView text, qsizetype& runStart, qsizetype& lineStart, qsizetype end);
     // Writes text that holds no breaks but the implicit kind's, with stand-ins where needed.
     void writeRun(QStringView run);
+    void writeText(QStringView text);
     void writeBreak(LineBreak kind);
     void note(LineBreak kind)
     {
