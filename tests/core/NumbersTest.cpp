@@ -95,6 +95,9 @@ TEST(ToNumber, OverflowIsReported)
     EXPECT_FALSE(ToNumber(u"9e999px").has_value());
     EXPECT_FALSE(ToNumber(u"-1,000e400").has_value());
     EXPECT_TRUE(ToNumber(u"1e300").has_value());
+    // Exponents at the ends of a 64-bit integer, past which the digits' place used to overflow.
+    EXPECT_FALSE(ToNumber(u"99e9223372036854775807").has_value());
+    EXPECT_EQ(ToNumber(u"0.01e-9223372036854775807"), 0.0);
 }
 
 TEST(ToNumber, SameUnderACommaDecimalLocale)
