@@ -5,12 +5,19 @@
 #include "app/MenuOrder.h"
 #include "core/Commands.h"
 #include "core/Editor.h"
+#include "core/FormLayout.h"
 #include "host/QtHost.h"
 #include "host/SourceEdit.h"
+#include "preview/HtmlVersion.h"
+#include "preview/ManualViewer.h"
+#include "preview/PrintCommands.h"
+#include "settings/HtmlSettingDialog.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 #include "support/TestHome.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -20,8 +27,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QSet>
+#include <QStatusBar>
 #include <QTest>
 #include <QTextDocument>
 #include <QToolBar>
@@ -107,6 +116,9 @@ TEST_F(MainWindow, StartsWithTheProductTitleAndEveryMenu)
     EXPECT_TRUE(action(QStringLiteral("F_Save"))->isEnabled());
     EXPECT_TRUE(action(QStringLiteral("T_C_Add"))->isEnabled());
     EXPECT_FALSE(action(QStringLiteral("T_C_Item_0"))->isEnabled());
+    // Printing, settings, help and about are there.
+    for (const char* name : { "F_PrintSetup", "F_PrintHTML", "T_Setting", "H_Topic", "H_Version" })
+        EXPECT_TRUE(action(QString::fromLatin1(name))->isEnabled()) << name;
     // Parts of the program still to come are present but disabled.
     EXPECT_FALSE(action(QStringLiteral("I_Table"))->isEnabled());
     EXPECT_FALSE(action(QStringLiteral("F_PreView"))->isEnabled());
@@ -120,6 +132,67 @@ TEST_F(MainWindow, BarTogglesHideAndShowTheirBars)
     trigger(QStringLiteral("T_W_TagBar"));
     EXPECT_TRUE(action(QStringLiteral("T_W_TagBar"))->isChecked());
     EXPECT_FALSE(form.tagBar()->isHidden());
+}
+
+TEST_F(MainWindow, TheTabStripFillsWhatTheBarsLeave)
+{
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.resize(700, 500);
+    const QWidget* strip = form.centralWidget();
+    for (const char* toggle : { "", "T_W_Filebar", "T_W_TagBar", "T_W_Filebar", "T_W_TagBar" }) {
+        SCOPED_TRACE(toggle);
+        if (*toggle)
+            trigger(QString::fromLatin1(toggle));
+        QCoreApplication::sendPostedEvents();
+        const int menu = form.menuBar()->height();
+        const FormLayout layout = formLayout({ QSize(form.width(), form.height() - menu),
+            !form.fileBar()->isHidden(), form.fileBar()->height(), !form.tagBar()->isHidden(),
+            form.tagBar()->width(), form.statusBar()->height() });
+        ASSERT_TRUE(layout.tabStrip);
+        EXPECT_EQ(strip->geometry(), layout.tabStrip->translated(0, menu));
+        EXPECT_EQ(form.editBox().width(), strip->width());
+        EXPECT_EQ(strip->geometry().bottom() + 1, form.statusBar()->geometry().top());
+    }
+    // Both bars hidden: the tab strip starts at the client area's corner.
+    trigger(QStringLiteral("T_W_Filebar"));
+    trigger(QStringLiteral("T_W_TagBar"));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(strip->geometry().topLeft(), QPoint(0, form.menuBar()->height()));
+    EXPECT_EQ(strip->width(), form.width());
+}
+
+TEST_F(MainWindow, SettingsHelpAndAboutOpenTheirWindows)
+{
+    form.show();
+    test::whenModal<HtmlSettingDialog>([](HtmlSettingDialog* d) {
+        d->findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(1);
+        d->accept();
+    });
+    trigger(QStringLiteral("T_Setting"));
+    EXPECT_FALSE(form.editor().settings().UpperCaseTags);
+    EXPECT_TRUE(test::readBytes(home.file(QStringLiteral("quorlex.ini"))).contains("TagCase=1"));
+
+    bool modal = false;
+    test::whenModal<HtmlVersion>([&modal](HtmlVersion* d) {
+        modal = true;
+        d->accept();
+    });
+    trigger(QStringLiteral("H_Version"));
+    EXPECT_TRUE(modal);
+
+    // F1 opens the manual once; again while it is open only brings it back.
+    trigger(QStringLiteral("H_Topic"));
+    QPointer<ManualViewer> viewer = form.helpLauncher().viewer();
+    ASSERT_TRUE(viewer);
+    trigger(QStringLiteral("H_Topic"));
+    EXPECT_EQ(form.helpLauncher().viewer(), viewer);
+    viewer->close();
+
+    // A cancelled print dialog prints nothing and says nothing.
+    test::whenModal<QPrintDialog>([](QPrintDialog* d) { d->reject(); });
+    trigger(QStringLiteral("F_PrintHTML"));
+    EXPECT_TRUE(form.printing().printerDialog().Cancel());
 }
 
 TEST_F(MainWindow, MenuCommandsInsertThroughTheRealInputBox)
