@@ -39,7 +39,8 @@ QGroupBox* addFrame(QVBoxLayout* layout, const QString& name, const QString& cap
 } // namespace
 
 HtmlSettingDialog::HtmlSettingDialog(const SettingChoices& choices, QWidget* parent)
-    : QDialog(parent)
+    : QDialog(parent,
+        Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("HtmlSetting"));
     setWindowTitle(QStringLiteral("設定"));
