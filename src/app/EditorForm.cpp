@@ -198,8 +198,9 @@ QToolBar* EditorForm::addButtonBar(const QString& name, const QString& title, Qt
 
 void EditorForm::paintToolbarImages()
 {
+    // The bars take the window's colours, which are already up to date when they change.
+    const QColor ink = palette().color(QPalette::WindowText);
     for (QToolBar* bar : { m_fileBar, m_tagBar }) {
-        const QColor ink = bar->palette().color(QPalette::WindowText);
         for (QAction* action : bar->actions())
             action->setIcon(toolbarIcon(action->property(imageKeyProperty).toString(), ink));
     }
@@ -266,7 +267,6 @@ bool EditorForm::event(QEvent* event)
         Form_Resize();
         break;
     case QEvent::PaletteChange:
-    case QEvent::ApplicationPaletteChange:
         paintToolbarImages();
         break;
     default:

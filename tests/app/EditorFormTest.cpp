@@ -162,6 +162,29 @@ TEST_F(MainWindow, TheTabStripFillsWhatTheBarsLeave)
     EXPECT_EQ(strip->width(), form.width());
 }
 
+TEST_F(MainWindow, ToolbarImagesAreDrawnInTheBarsTextColour)
+{
+    // The left edge of the new page's sheet is an outline: light on a dark bar, dark on a light one.
+    auto outline = [this] {
+        return action(QStringLiteral("Toolbar1_new"))
+            ->icon()
+            .pixmap(QSize(16, 16))
+            .toImage()
+            .pixelColor(3, 8);
+    };
+    const QPalette light = QApplication::palette();
+    EXPECT_LT(outline().lightness(), 128);
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+    dark.setColor(QPalette::WindowText, QColor(0xef, 0xf0, 0xf1));
+    QApplication::setPalette(dark);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_GT(outline().lightness(), 200);
+    QApplication::setPalette(light);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_LT(outline().lightness(), 128);
+}
+
 TEST_F(MainWindow, SettingsHelpAndAboutOpenTheirWindows)
 {
     form.show();
