@@ -12,6 +12,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/org.quorlex.Quorlex.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 if(NOT WIN32)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/manual/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quorlex/manual)
+  # The manual shows the toolbar buttons with the program's own images.
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/src/app/icons/
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/quorlex/manual/images/buttons)
 endif()
 
 set(CPACK_GENERATOR DEB)
