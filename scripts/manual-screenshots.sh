@@ -34,7 +34,7 @@ printf '%s\r\n' '<HTML>' '' '<HEAD>' '<title>わたしのホームページ</tit
   '<BODY bgcolor=#FFFFFF>' '<H1>ようこそ</H1><BR>' 'このページは、クォーレクスで作りました。<BR>' \
   '<HR>' '<a href="link.html">リンク集</a><BR>' '</BODY>' '' '</HTML>' | iconv -f UTF-8 -t CP932 >"$home/sample.html"
 
-export QUORLEX_HOME=$home LANG=ja_JP.UTF-8
+export QUORLEX_HOME=$home
 "$program" "$home/sample.html" >/dev/null 2>&1 &
 pids+=($!)
 
@@ -59,7 +59,9 @@ window_shot() { # file title keys...
     shot "$file" "$window"
     xdotool windowactivate --sync "$window" key Escape 2>/dev/null || true
     sleep 0.5
-    xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | while read -r w; do xdotool windowclose "$w" 2>/dev/null || true; done
+    for w in $(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null || true); do
+      xdotool windowactivate --sync "$w" key alt+F4 2>/dev/null || true
+    done
   else
     echo "skipped $file: no window \"$title\" opened"
     xdotool key Escape Escape
