@@ -8,16 +8,12 @@
 #include "core/FormLayout.h"
 #include "host/QtHost.h"
 #include "host/SourceEdit.h"
-#include "preview/HtmlVersion.h"
 #include "preview/ManualViewer.h"
 #include "preview/PrintCommands.h"
-#include "settings/HtmlSettingDialog.h"
 #include "support/QtPrinters.h"
-#include "support/TestFiles.h"
 #include "support/TestHome.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -185,26 +181,10 @@ TEST_F(MainWindow, ToolbarImagesAreDrawnInTheBarsTextColour)
     EXPECT_LT(outline().lightness(), 128);
 }
 
-TEST_F(MainWindow, SettingsHelpAndAboutOpenTheirWindows)
+TEST_F(MainWindow, HelpAndPrintingOpenTheirWindows)
 {
     form.show();
-    test::whenModal<HtmlSettingDialog>([](HtmlSettingDialog* d) {
-        d->findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(1);
-        d->accept();
-    });
-    trigger(QStringLiteral("T_Setting"));
-    EXPECT_FALSE(form.editor().settings().UpperCaseTags);
-    EXPECT_TRUE(test::readBytes(home.file(QStringLiteral("quorlex.ini"))).contains("TagCase=1"));
-
-    bool modal = false;
-    test::whenModal<HtmlVersion>([&modal](HtmlVersion* d) {
-        modal = true;
-        d->accept();
-    });
-    trigger(QStringLiteral("H_Version"));
-    EXPECT_TRUE(modal);
-
-    // F1 opens the manual once; again while it is open only brings it back.
+    // The help command opens the manual once; again while it is open it only brings it back.
     trigger(QStringLiteral("H_Topic"));
     QPointer<ManualViewer> viewer = form.helpLauncher().viewer();
     ASSERT_TRUE(viewer);

@@ -69,13 +69,9 @@ struct Printing : ::testing::Test {
 
 } // namespace
 
-TEST_F(Printing, NothingIsAskedOfThePrintSystemBeforeACommand)
-{
-    EXPECT_EQ(system.questions, 0);
-}
-
 TEST_F(Printing, CancellingThePrintDialogPrintsNothing)
 {
+    EXPECT_EQ(system.questions, 0); // nothing is asked of the print system before a command
     commands.F_PrintHTML_Click();
     EXPECT_TRUE(commands.printerDialog().Cancel());
     EXPECT_TRUE(system.jobs.isEmpty());
