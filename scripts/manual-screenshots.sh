@@ -70,6 +70,16 @@ window_shot() { # file title keys...
 }
 
 shot main-window.png "$main"
+
+# The preview tab, the right half of the tab row under the file bar; taken before any keys are
+# sent, so that the page is shown as written.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove --window "$main" $((WIDTH * 3 / 4)) 68 click 1
+sleep 3
+shot preview.png "$main"
+xdotool mousemove --window "$main" $((WIDTH / 4)) 68 click 1
+sleep 1
+
 window_shot settings.png '設定' alt+t Up Return
 window_shot about.png 'バージョン情報' alt+h Up Return
 window_shot help-viewer.png 'クォーレクス ヘルプ' F1
@@ -82,9 +92,3 @@ window_shot find.png '検索' ctrl+f
 window_shot color.png '色の指定' ctrl+m
 window_shot tag-list.png 'タグリスト' alt+t Up Up Up Up Return
 
-# The preview tab: the second tab, just right of the first one, under the file bar.
-xdotool windowactivate --sync "$main"
-eval "$(xdotool getwindowgeometry --shell "$main")"
-xdotool mousemove --window "$main" 130 72 click 1
-sleep 3
-shot preview.png "$main"
