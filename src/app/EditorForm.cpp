@@ -5,12 +5,20 @@
 #include "app/PlainToolTips.h"
 #include "app/ToolbarIcons.h"
 #include "core/Commands.h"
+#include "core/FormLayout.h"
 #include "core/MenuRow.h"
 #include "files/DocumentFiles.h"
 #include "host/ControlNames.h"
 #include "host/ProductInfo.h"
 #include "host/QtHost.h"
 #include "host/SourceEdit.h"
+#include "preview/HelpCommands.h"
+#include "preview/HtmlVersion.h"
+#include "preview/ManualViewer.h"
+#include "preview/PrintCommands.h"
+#include "preview/QtPrintSystem.h"
+#include "settings/HtmlSettingDialog.h"
+#include "settings/SettingsMenu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,6 +41,11 @@
 
 namespace quorlex {
 
+namespace {
+// The image key of a toolbar button's action.
+constexpr char imageKeyProperty[] = "quorlexImageKey";
+} // namespace
+
 EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
     : QMainWindow(parent)
     , m_edit(new SourceEdit(this))
@@ -46,10 +59,12 @@ EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
 
     m_host = std::make_unique<QtHost>(*this, *m_edit);
     m_logic = std::make_unique<EditorFormLogic>(*m_host, commandLine);
+    m_logic->setFormResize([this] { Form_Resize(); });
     m_edit->setKeyPressHandler([this](int code) { m_logic->Text1_KeyPress(code); });
     connect(m_edit, &SourceEdit::filesDropped, this,
         [this](const QStringList& paths) { m_logic->files().Text1_OLEDragDrop(paths); });
 
+    registerFeatures();
     buildMenus();
     buildToolbars();
     applyCommandAvailability();
@@ -68,6 +83,22 @@ EditorForm::~EditorForm() = default;
 bool EditorForm::runCommand(const QString& name)
 {
     return m_logic->run(name);
+}
+
+void EditorForm::registerFeatures()
+{
+    Commands& commands = m_logic->commands();
+    m_printSystem = std::make_unique<QtPrintSystem>(this);
+    m_print = std::make_unique<PrintCommands>(m_logic->editor(), *m_printSystem);
+    commands.add(m_print->menuRows());
+    m_settingsWindow = std::make_unique<QtSettingsWindow>();
+    m_settings = std::make_unique<SettingsMenu>(m_logic->ini(), m_logic->editor(), *m_settingsWindow);
+    commands.add(m_settings->menuRows());
+    m_helpLauncher = std::make_unique<QtHelpLauncher>();
+    m_aboutWindow = std::make_unique<QtAboutWindow>(this);
+    m_help = std::make_unique<HelpCommands>(
+        helpFilePath(QCoreApplication::applicationDirPath()), *m_helpLauncher, *m_aboutWindow);
+    commands.add(m_help->menuRows());
 }
 
 void EditorForm::buildTabStrip()
@@ -150,11 +181,12 @@ QToolBar* EditorForm::addButtonBar(const QString& name, const QString& title, Qt
     bar->setObjectName(name);
     bar->setMovable(false);
     bar->setFloatable(false);
-    bar->setIconSize(QSize(24, 24));
+    bar->setIconSize(QSize(16, 16));
     addToolBar(area, bar);
     for (const ToolbarButton& button : buttons) {
         const QString key = button.key.toString();
-        QAction* action = bar->addAction(toolbarIcon(button.image), button.tooltip.toString());
+        QAction* action = bar->addAction(button.tooltip.toString());
+        action->setProperty(imageKeyProperty, button.image.toString());
         action->setObjectName(name + u'_' + key);
         action->setToolTip(button.tooltip.toString());
         action->setData(button.command.toString());
@@ -165,12 +197,23 @@ QToolBar* EditorForm::addButtonBar(const QString& name, const QString& title, Qt
     return bar;
 }
 
+void EditorForm::paintToolbarImages()
+{
+    // The bars take the window's colours, which are already up to date when they change.
+    const QColor ink = palette().color(QPalette::WindowText);
+    for (QToolBar* bar : { m_fileBar, m_tagBar }) {
+        for (QAction* action : bar->actions())
+            action->setIcon(toolbarIcon(action->property(imageKeyProperty).toString(), ink));
+    }
+}
+
 void EditorForm::buildToolbars()
 {
     m_fileBar = addButtonBar(Control::Toolbar1, QStringLiteral("ファイルバー"), Qt::TopToolBarArea,
         fileBarButtons(), &EditorFormLogic::Toolbar1_ButtonClick);
     m_tagBar = addButtonBar(Control::Toolbar2, QStringLiteral("タグバー"), Qt::LeftToolBarArea,
         tagBarButtons(), &EditorFormLogic::Toolbar2_ButtonClick);
+    paintToolbarImages();
 }
 
 void EditorForm::applyCommandAvailability()
@@ -192,6 +235,45 @@ void EditorForm::applyCommandAvailability()
         if (action->isEnabled() && !action->shortcut().isEmpty())
             shortcuts.append(action->shortcut());
     m_edit->setReservedShortcuts(shortcuts);
+}
+
+void EditorForm::Form_Resize()
+{
+    // The client area is what lies below the menu bar.
+    const QWidget* menu = menuWidget();
+    const int menuHeight = menu && !menu->isHidden() ? menu->height() : 0;
+    const QStatusBar* status = statusBar();
+    const FormLayout layout
+        = formLayout({ QSize(width(), height() - menuHeight), !m_fileBar->isHidden(), m_fileBar->height(),
+            !m_tagBar->isHidden(), m_tagBar->width(), status->isHidden() ? 0 : status->height() });
+    if (layout.redrawTagBar)
+        m_tagBar->update();
+    // The tab strip's own layout then fits the selected tab's page into it.
+    if (layout.tabStrip)
+        centralWidget()->setGeometry(layout.tabStrip->translated(0, menuHeight));
+}
+
+void EditorForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+bool EditorForm::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    switch (event->type()) {
+    // The window's own layout has just placed the bars: the tab strip follows them.
+    case QEvent::LayoutRequest:
+        Form_Resize();
+        break;
+    case QEvent::PaletteChange:
+        paintToolbarImages();
+        break;
+    default:
+        break;
+    }
+    return handled;
 }
 
 void EditorForm::closeEvent(QCloseEvent* event)

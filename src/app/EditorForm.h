@@ -17,7 +17,14 @@ namespace quorlex {
 
 class Editor;
 class EditorFormLogic;
+class HelpCommands;
+class PrintCommands;
+class QtAboutWindow;
+class QtHelpLauncher;
 class QtHost;
+class QtPrintSystem;
+class QtSettingsWindow;
+class SettingsMenu;
 class SourceEdit;
 
 // The main window: the menus, the two toolbars and the editing box, bound to the
@@ -37,11 +44,17 @@ public:
     // The tab strip's tabs ("HTML", "プレビュー") and the preview area shown under the second.
     QTabBar* tabs() const { return m_tabs; }
     QWidget* previewArea() const { return m_previewArea; }
+    PrintCommands& printing() { return *m_print; }
+    QtHelpLauncher& helpLauncher() { return *m_helpLauncher; }
 
     // Runs a command by its name (a menu item's control name); false when there is none.
     bool runCommand(const QString& name);
+    // The resize handler: places the tab strip between the bars; runs after each bar toggle too.
+    void Form_Resize();
 
 protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -50,16 +63,27 @@ protected:
     QMenu* createPopupMenu() override { return nullptr; }
 
 private:
+    // The features with windows of their own, one call each.
+    void registerFeatures();
     void buildTabStrip();
     void buildMenus();
     void buildToolbars();
     QToolBar* addButtonBar(const QString& name, const QString& title, Qt::ToolBarArea area,
         std::span<const ToolbarButton> buttons, void (EditorFormLogic::*click)(const QString&));
     void applyCommandAvailability();
+    // Draws the buttons' images in the bars' text colour, again when the colours change.
+    void paintToolbarImages();
 
     SourceEdit* m_edit;
     std::unique_ptr<QtHost> m_host;
     std::unique_ptr<EditorFormLogic> m_logic;
+    std::unique_ptr<QtPrintSystem> m_printSystem;
+    std::unique_ptr<PrintCommands> m_print;
+    std::unique_ptr<QtSettingsWindow> m_settingsWindow;
+    std::unique_ptr<SettingsMenu> m_settings;
+    std::unique_ptr<QtHelpLauncher> m_helpLauncher;
+    std::unique_ptr<QtAboutWindow> m_aboutWindow;
+    std::unique_ptr<HelpCommands> m_help;
     QToolBar* m_fileBar = nullptr;
     QToolBar* m_tagBar = nullptr;
     QTabBar* m_tabs = nullptr;

@@ -15,7 +15,6 @@
 #include "preview/PreviewMenu.h"
 #include "settings/IniFile.h"
 #include "settings/LoadSetting.h"
-#include "settings/SettingsMenu.h"
 #include "taglists/TagListMenus.h"
 #include "tags/LinkMenu.h"
 #include "tags/TextMarkupCommands.h"
@@ -73,10 +72,7 @@ void EditorFormLogic::registerCommands()
     m_commands.add(m_tagLists->menuRows());
     m_tagLists->registerArrays(m_commands);
     m_commands.add(colourMenuRows());
-    m_commands.add(settingsMenuRows());
     m_commands.add(previewMenuRows());
-    m_commands.add(printMenuRows());
-    m_commands.add(helpMenuRows());
 }
 
 QList<MenuRow> EditorFormLogic::menuRows()
@@ -152,14 +148,12 @@ void EditorFormLogic::Text1_KeyPress(int keyAscii)
 
 void EditorFormLogic::Toolbar1_ButtonClick(const QString& key)
 {
-    if (const QString command = toolbarCommand(fileBarButtons(), key); !command.isEmpty())
-        m_commands.run(command);
+    runToolbarButton(m_commands, fileBarButtons(), key);
 }
 
 void EditorFormLogic::Toolbar2_ButtonClick(const QString& key)
 {
-    if (const QString command = toolbarCommand(tagBarButtons(), key); !command.isEmpty())
-        m_commands.run(command);
+    runToolbarButton(m_commands, tagBarButtons(), key);
 }
 
 void EditorFormLogic::toggleBar(const QString& item, const QString& bar)
@@ -167,6 +161,8 @@ void EditorFormLogic::toggleBar(const QString& item, const QString& bar)
     const bool show = !m_host.isMenuChecked(item);
     m_host.setMenuChecked(item, show);
     m_host.setToolbarVisible(bar, show);
+    if (m_formResize)
+        m_formResize();
 }
 
 void EditorFormLogic::T_W_Filebar_Click()

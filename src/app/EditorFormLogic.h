@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -49,8 +50,11 @@ public:
     // A click on a button of the file bar (Toolbar1) or the tag bar (Toolbar2), by its key.
     void Toolbar1_ButtonClick(const QString& key);
     void Toolbar2_ButtonClick(const QString& key);
+    // The toggles show or hide their bar and then lay the window out again.
     void T_W_Filebar_Click();
     void T_W_TagBar_Click();
+    // The main window's resize handler, which the toggles call.
+    void setFormResize(std::function<void()> formResize) { m_formResize = std::move(formResize); }
 
 private:
     // The menus that no feature owns as a whole, the exit command and the bar toggles.
@@ -69,6 +73,7 @@ private:
     std::unique_ptr<TagListMenus> m_tagLists;
     std::unique_ptr<TextMarkupCommands> m_markup;
     Commands m_commands;
+    std::function<void()> m_formResize;
 };
 
 // A Boolean as the settings file stores it: True or False in any case, or a number

@@ -2,6 +2,7 @@
 #include "app/EditorForm.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("quorlex"));
     QApplication::setOrganizationName(QStringLiteral("quorlex"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorlex/program.svg")));
     // The program speaks Japanese, so Qt's own dialogs do too.
     QTranslator qtTranslations;
     if (qtTranslations.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),

@@ -4,10 +4,7 @@
 
 namespace quorlex {
 
-// The menu items of preview, printing, help and about. Items without a command yet are shown
-// disabled.
+// The menu items of preview. Items without a command yet are shown disabled.
 QList<MenuRow> previewMenuRows();
-QList<MenuRow> printMenuRows();
-QList<MenuRow> helpMenuRows();
 
 } // namespace quorlex
