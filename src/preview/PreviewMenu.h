@@ -4,9 +4,7 @@
 
 namespace quorlex {
 
-// The menu items of preview, printing, help and about. Items without a command yet are shown
-// disabled.
-QList<MenuRow> previewMenuRows();
+// The menu items of printing, help and about. Items without a command yet are shown disabled.
 QList<MenuRow> printMenuRows();
 QList<MenuRow> helpMenuRows();
 
