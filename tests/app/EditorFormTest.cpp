@@ -8,7 +8,10 @@
 #include "host/QtHost.h"
 #include "host/SourceEdit.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 #include "support/TestHome.h"
+#include "taglists/HtmlTagList.h"
+#include "tags/HtmlSelectColor.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -16,11 +19,13 @@
 #include <QFileDialog>
 #include <QHelpEvent>
 #include <QInputMethodEvent>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
 #include <QTest>
 #include <QTextDocument>
@@ -109,7 +114,7 @@ TEST_F(MainWindow, StartsWithTheProductTitleAndEveryMenu)
     EXPECT_FALSE(action(QStringLiteral("T_C_Item_0"))->isEnabled());
     // Parts of the program still to come are present but disabled.
     EXPECT_FALSE(action(QStringLiteral("I_Table"))->isEnabled());
-    EXPECT_FALSE(action(QStringLiteral("F_PreView"))->isEnabled());
+    EXPECT_FALSE(action(QStringLiteral("F_PrintHTML"))->isEnabled());
 }
 
 TEST_F(MainWindow, BarTogglesHideAndShowTheirBars)
@@ -297,6 +302,62 @@ TEST_F(MainWindow, BarsHaveNoMenuOfTheirOwn)
 {
     // Only the Tools menu shows and hides the bars, so its check marks always tell the truth.
     EXPECT_EQ(static_cast<QMainWindow&>(form).createPopupMenu(), nullptr);
+}
+
+TEST_F(MainWindow, ColourButtonAndPaletteAgree)
+{
+    form.show();
+    QAction* button = action(QStringLiteral("Toolbar1_color"));
+    ASSERT_TRUE(button->isEnabled());
+    button->trigger();
+    HtmlSelectColor* palette = form.colourWindow().window();
+    ASSERT_NE(palette, nullptr);
+    EXPECT_TRUE(palette->isVisible());
+    button->trigger();
+    EXPECT_FALSE(palette->isVisible());
+
+    // The menu item shows it without pressing the button; pressing then changes nothing.
+    trigger(QStringLiteral("T_SelectColor"));
+    EXPECT_TRUE(palette->isVisible());
+    EXPECT_FALSE(button->isChecked());
+    button->trigger();
+    EXPECT_TRUE(palette->isVisible());
+
+    form.editor().settings().UpperCaseTags = true;
+    form.editBox().setSourceText(QStringLiteral("Hello"));
+    form.host().editBox().setSelLength(5);
+    palette->option(PaletteColour::Red)->click();
+    palette->applyButton()->click();
+    EXPECT_EQ(text(), QStringLiteral("<FONT COLOR=\"RED\">Hello</FONT>"));
+    EXPECT_TRUE(palette->isVisible());
+
+    // Closed by its frame, it releases the button and starts afresh at the next press.
+    palette->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form.colourWindow().window(), nullptr);
+    EXPECT_FALSE(button->isChecked());
+    button->trigger();
+    ASSERT_NE(form.colourWindow().window(), nullptr);
+    EXPECT_EQ(form.colourWindow().window()->colour(), PaletteColour::None);
+}
+
+TEST_F(MainWindow, TagListWindowInsertsTheDoubleClickedTag)
+{
+    form.show();
+    test::writeBytes(home.file(QStringLiteral("usertag.tol")), "TOL0=<MARK>\r\nTOL1=<KBD></KBD>\r\n");
+    form.editor().settings().UpperCaseTags = false;
+    trigger(QStringLiteral("T_CusumTag"));
+    HtmlTagList* window = form.tagListWindow().window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("タグリスト"));
+    ASSERT_EQ(window->list()->count(), 2);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    QListWidget* list = window->list();
+    const QPoint at = list->visualItemRect(list->item(1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(text(), QStringLiteral("<KBD></KBD>"));
 }
 
 TEST(CommandLine, EverythingAfterTheProgramNameIsOnePath)
