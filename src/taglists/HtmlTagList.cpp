@@ -53,6 +53,11 @@ void QtTagListWindow::showList(const QString& caption, const QStringList& lines)
                 if (m_doubleClick)
                     m_doubleClick(index, text);
             });
+        // Over the right side of the main window, where it stays in reach of the editing box.
+        if (m_owner) {
+            const QRect owner = m_owner->frameGeometry();
+            m_window->move(owner.right() - m_window->width() - 24, owner.top() + 120);
+        }
     }
     m_window->list()->clear();
     m_window->setWindowTitle(caption);
