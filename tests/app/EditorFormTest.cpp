@@ -90,6 +90,8 @@ TEST_F(MainWindow, StartsWithTheProductTitleAndEveryMenu)
         { "T_C_Item_0", u"未登録", "" },
         { "E_AllSelect", u"すべて選択(&A)", "Ctrl+A" },
         { "H_Topic", u"ヘルプ", "F1" },
+        { "F_PreView", u"ブラウザでプレビュー(&V)", "F5" },
+        { "T_SelectColor", u"色の指定", "Ctrl+M" },
     };
     for (const Row& r : rows) {
         QAction* a = action(QString::fromLatin1(r.name));
@@ -330,6 +332,10 @@ TEST_F(MainWindow, ColourButtonAndPaletteAgree)
     palette->applyButton()->click();
     EXPECT_EQ(text(), QStringLiteral("<FONT COLOR=\"RED\">Hello</FONT>"));
     EXPECT_TRUE(palette->isVisible());
+    // Hidden by the button, it keeps its choice.
+    button->trigger();
+    button->trigger();
+    EXPECT_EQ(palette->colour(), PaletteColour::Red);
 
     // Closed by its frame, it releases the button and starts afresh at the next press.
     palette->close();

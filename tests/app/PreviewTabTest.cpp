@@ -9,7 +9,6 @@
 #include "support/TestHome.h"
 
 #include <QDeadlineTimer>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -38,15 +37,6 @@ bool waitUntil(const std::function<bool()>& done, int ms = 20000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
     return done();
 }
-
-// Stands in for the desktop's browser.
-class DesktopBrowser : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public Q_SLOTS:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 struct PreviewTabTest : ::testing::Test {
     PreviewTabTest()
@@ -165,19 +155,6 @@ TEST_F(PreviewTabTest, StatusPanelShowsTheBrowsersTextWithoutWideningTheWindow)
     EXPECT_EQ(form.size(), before);
     chooseTab(0);
     EXPECT_EQ(form.statusPanel()->text(), QString());
-}
-
-TEST_F(PreviewTabTest, BrowserPreviewHandsTheSavedPageToTheDesktop)
-{
-    DesktopBrowser desktop;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
-    loadSitePage("<title>saved</title>");
-    QTest::keyClicks(&form.editBox(), QStringLiteral("x"));
-    form.findChild<QAction*>(QStringLiteral("F_PreView"))->trigger();
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    EXPECT_EQ(desktop.opened, QList<QUrl>({ QUrl::fromLocalFile(sitePage()) }));
-    EXPECT_FALSE(form.editor().document().Modified());
-    EXPECT_EQ(form.findChild<QAction*>(QStringLiteral("F_PreView"))->shortcut(), QKeySequence(Qt::Key_F5));
 }
 
 #include "PreviewTabTest.moc"

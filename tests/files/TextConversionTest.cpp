@@ -61,14 +61,6 @@ INSTANTIATE_TEST_SUITE_P(TextFiles, Conversion,
             { QStringLiteral("日本<br>"), QStringLiteral("－－－－－<br>") } }),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(TextConversionTest, TwelveLinesForALineAndARule)
-{
-    EXPECT_EQ(
-        textToPage(QStringLiteral("a.txt"), QStringLiteral("abc\r\n-----")).split(QStringLiteral("\r\n")),
-        QStringList({ "<HTML>", "", "<HEAD>", "<title>a.txt</title>", "</HEAD>", "", "<BODY>", "abc<br>",
-            "<hr>", "</BODY>", "", "</HTML>" }));
-}
-
 TEST_F(TextConversionTest, MakesAnUntitledPageAndRestartsTheBackupCount)
 {
     for (const bool modified : { false, true }) {

@@ -1,9 +1,6 @@
 #include "preview/PreviewCopy.h"
 #include "preview/PreviewAddress.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace quorlex;
@@ -50,17 +47,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, PreviewCopyText,
         CopyRow { "path_characters_that_end_an_address", u"<head>", u"/w/#1 100%?\"/a.html",
             u"<head>\r\n<base href=\"file:/w/%231 100%25%3F%22/a.html\">\r\n" }),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(PreviewCopy, WrittenInShiftJisWithReferencesForTheRest)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("temp.html"));
-    SystemFileOps ops;
-    ASSERT_FALSE(writePreviewCopy(ops, path, QStringLiteral("表€"), QString()));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("<head>\r\n<base href=\"file:\">\r\n</head>\x95\x5c&#8364;"));
-}
 
 TEST_P(PreviewAddressOf, NeverListsAFolderForAPage)
 {

@@ -1,5 +1,4 @@
 #include "tags/ColourPalette.h"
-#include "core/Commands.h"
 #include "core/Editor.h"
 #include "support/ScriptedHost.h"
 
@@ -10,37 +9,23 @@ using quorlex::test::ScriptedHost;
 
 namespace {
 
-// The palette window as a script: whether it is shown, and its two buttons' handlers.
+// The palette window as a script: its "変更" button is pressed by the test.
 struct ScriptedColourWindow : SelectColorWindow {
-    void show() override { shown = true; }
-    void hide() override { shown = false; }
-    void setHandlers(std::function<void(PaletteColour)> a, std::function<void()> c) override
+    void show() override { }
+    void hide() override { }
+    void setHandlers(std::function<void(PaletteColour)> a, std::function<void()>) override
     {
         apply = std::move(a);
-        closed = std::move(c);
     }
 
-    bool shown = false;
     std::function<void(PaletteColour)> apply;
-    std::function<void()> closed;
 };
 
 struct ColourPaletteTest : ::testing::Test {
-    bool buttonPressed() const
-    {
-        return host.isToolbarButtonPressed(QStringLiteral("Toolbar1"), QStringLiteral("color"));
-    }
-    void clickButton()
-    {
-        host.setToolbarButtonPressed(QStringLiteral("Toolbar1"), QStringLiteral("color"), !buttonPressed());
-        commands.run(QStringLiteral("Toolbar1_color"));
-    }
-
     ScriptedHost host;
     Editor editor { host };
     ScriptedColourWindow window;
     ColourPalette palette { editor, window };
-    Commands commands;
 };
 
 struct ApplyRow {
@@ -77,26 +62,3 @@ INSTANTIATE_TEST_SUITE_P(Colours, Apply,
         ApplyRow { "black_is_empty", PaletteColour::None, true, u"x", u"<FONT COLOR=\"\">x</FONT>" },
         ApplyRow { "no_selection", PaletteColour::Red, false, u"", u"<font color=\"red\"></font>" }),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(ColourPaletteTest, ButtonAndWindowAgree)
-{
-    palette.registerCommands(commands);
-    clickButton();
-    EXPECT_TRUE(window.shown);
-    clickButton();
-    EXPECT_FALSE(window.shown);
-
-    // The menu item shows the palette without pressing the button; a release hides it again.
-    commands.run(QStringLiteral("T_SelectColor"));
-    EXPECT_TRUE(window.shown);
-    EXPECT_FALSE(buttonPressed());
-    clickButton();
-    EXPECT_TRUE(window.shown);
-    clickButton();
-    EXPECT_FALSE(window.shown);
-
-    // Closing the palette by its frame releases the button.
-    clickButton();
-    window.closed();
-    EXPECT_FALSE(buttonPressed());
-}

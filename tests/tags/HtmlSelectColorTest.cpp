@@ -12,10 +12,6 @@ using namespace quorlex;
 namespace {
 
 struct HtmlSelectColorTest : ::testing::Test {
-    HtmlSelectColorTest()
-    {
-        window.setHandlers([this](PaletteColour colour) { applied.append(colour); }, [this] { ++closed; });
-    }
     void TearDown() override
     {
         if (window.window())
@@ -25,8 +21,6 @@ struct HtmlSelectColorTest : ::testing::Test {
     }
 
     QtSelectColorWindow window { nullptr };
-    QList<PaletteColour> applied;
-    int closed = 0;
 };
 
 } // namespace
@@ -53,24 +47,4 @@ TEST_F(HtmlSelectColorTest, FixedTopmostRowOfOptionsStartingAtBlack)
     }
     EXPECT_GT(w->applyButton()->x(), right);
     EXPECT_EQ(w->applyButton()->text(), QStringLiteral("変更"));
-}
-
-TEST_F(HtmlSelectColorTest, HidingKeepsTheChoiceClosingStartsAgain)
-{
-    window.show();
-    window.window()->option(PaletteColour::Green)->click();
-    QTest::mouseClick(window.window()->applyButton(), Qt::LeftButton);
-    window.hide();
-    EXPECT_FALSE(window.window()->isVisible());
-    window.show();
-    window.window()->applyButton()->click();
-    EXPECT_EQ(applied, QList<PaletteColour>({ PaletteColour::Green, PaletteColour::Green }));
-    EXPECT_EQ(closed, 0);
-
-    window.window()->close();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(closed, 1);
-    EXPECT_EQ(window.window(), nullptr);
-    window.show();
-    EXPECT_EQ(window.window()->colour(), PaletteColour::None);
 }
