@@ -7,6 +7,7 @@
 #include "core/Commands.h"
 #include "core/FormLayout.h"
 #include "core/MenuRow.h"
+#include "core/ProgramDirectory.h"
 #include "files/DocumentFiles.h"
 #include "host/ControlNames.h"
 #include "host/ProductInfo.h"
@@ -15,10 +16,16 @@
 #include "preview/HelpCommands.h"
 #include "preview/HtmlVersion.h"
 #include "preview/ManualViewer.h"
+#include "preview/Preview.h"
 #include "preview/PrintCommands.h"
+#include "preview/QtPreviewWindow.h"
 #include "preview/QtPrintSystem.h"
 #include "settings/HtmlSettingDialog.h"
 #include "settings/SettingsMenu.h"
+#include "taglists/HtmlTagList.h"
+#include "taglists/TagListWindowCommands.h"
+#include "tags/ColourPalette.h"
+#include "tags/HtmlSelectColor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,6 +33,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QLoggingCategory>
 #include <QMenuBar>
 #include <QMimeData>
@@ -55,7 +63,7 @@ EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
     resize(960, 680);
     m_edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     buildTabStrip();
-    statusBar()->setObjectName(Control::StatusBar1);
+    buildStatusBar();
 
     m_host = std::make_unique<QtHost>(*this, *m_edit);
     m_logic = std::make_unique<EditorFormLogic>(*m_host, commandLine);
@@ -78,16 +86,41 @@ Editor& EditorForm::editor()
     return m_logic->editor();
 }
 
-EditorForm::~EditorForm() = default;
-
-bool EditorForm::runCommand(const QString& name)
+EditorForm::~EditorForm()
 {
-    return m_logic->run(name);
+    // The windows of the features go before the logic their handlers reach.
+    m_palette.reset();
+    m_colourWindow.reset();
+    m_tagListCommands.reset();
+    m_tagListWindow.reset();
+    m_preview.reset();
+    m_previewWindow.reset();
 }
 
 void EditorForm::registerFeatures()
 {
     Commands& commands = m_logic->commands();
+    Editor& editor = m_logic->editor();
+    const QString directory = programDirectory();
+
+    m_previewWindow
+        = std::make_unique<QtPreviewWindow>(*m_tabs, *m_pages, *m_edit, *m_previewArea, *m_statusPanel);
+    m_preview = std::make_unique<Preview>(editor, m_logic->files(), *m_previewWindow, directory);
+    commands.add(m_preview->menuRows());
+    // Queued: the tab bar switches on the mouse press, and a browser created inside that press
+    // would not see the pointer until the next click (no status text on hover).
+    connect(
+        m_tabs, &QTabBar::currentChanged, this, [this] { m_preview->TabStrip1_Click(); },
+        Qt::QueuedConnection);
+
+    m_tagListWindow = std::make_unique<QtTagListWindow>(this);
+    m_tagListCommands = std::make_unique<TagListWindowCommands>(editor, *m_tagListWindow, directory);
+    commands.add(m_tagListCommands->menuRows());
+
+    m_colourWindow = std::make_unique<QtSelectColorWindow>(this);
+    m_palette = std::make_unique<ColourPalette>(editor, *m_colourWindow);
+    m_palette->registerCommands(commands);
+
     m_printSystem = std::make_unique<QtPrintSystem>(this);
     m_print = std::make_unique<PrintCommands>(m_logic->editor(), *m_printSystem);
     commands.add(m_print->menuRows());
@@ -99,6 +132,11 @@ void EditorForm::registerFeatures()
     m_help = std::make_unique<HelpCommands>(
         helpFilePath(QCoreApplication::applicationDirPath()), *m_helpLauncher, *m_aboutWindow);
     commands.add(m_help->menuRows());
+}
+
+bool EditorForm::runCommand(const QString& name)
+{
+    return m_logic->run(name);
 }
 
 void EditorForm::buildTabStrip()
@@ -124,7 +162,18 @@ void EditorForm::buildTabStrip()
     layout->addWidget(m_tabs);
     layout->addWidget(m_pages, 1);
     setCentralWidget(strip);
-    connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) { m_pages->setCurrentIndex(index); });
+}
+
+void EditorForm::buildStatusBar()
+{
+    statusBar()->setObjectName(Control::StatusBar1);
+    m_statusPanel = new QLabel(statusBar());
+    m_statusPanel->setObjectName(Control::StatusBar1 + QStringLiteral("_Panel1"));
+    // A long address is cut at the panel's edge rather than widening the window.
+    m_statusPanel->setMinimumWidth(1);
+    m_statusPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_statusPanel->setTextFormat(Qt::PlainText);
+    statusBar()->addWidget(m_statusPanel, 1);
 }
 
 void EditorForm::buildMenus()

@@ -8,6 +8,7 @@
 #include <span>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QStackedWidget;
 class QTabBar;
@@ -15,17 +16,23 @@ class QToolBar;
 
 namespace quorlex {
 
+class ColourPalette;
 class Editor;
 class EditorFormLogic;
 class HelpCommands;
+class Preview;
 class PrintCommands;
 class QtAboutWindow;
 class QtHelpLauncher;
 class QtHost;
+class QtPreviewWindow;
 class QtPrintSystem;
+class QtSelectColorWindow;
 class QtSettingsWindow;
+class QtTagListWindow;
 class SettingsMenu;
 class SourceEdit;
+class TagListWindowCommands;
 
 // The main window: the menus, the two toolbars and the editing box, bound to the
 // program's logic. It holds no rules of its own.
@@ -46,6 +53,12 @@ public:
     QWidget* previewArea() const { return m_previewArea; }
     PrintCommands& printing() { return *m_print; }
     QtHelpLauncher& helpLauncher() { return *m_helpLauncher; }
+    // Panel 1 of the status bar: the preview's status text.
+    QLabel* statusPanel() const { return m_statusPanel; }
+    // The windows of the preview, the tag list and the colour palette, as the features see them.
+    QtPreviewWindow& previewWindow() { return *m_previewWindow; }
+    QtTagListWindow& tagListWindow() { return *m_tagListWindow; }
+    QtSelectColorWindow& colourWindow() { return *m_colourWindow; }
 
     // Runs a command by its name (a menu item's control name); false when there is none.
     bool runCommand(const QString& name);
@@ -63,9 +76,10 @@ protected:
     QMenu* createPopupMenu() override { return nullptr; }
 
 private:
-    // The features with windows of their own, one call each.
-    void registerFeatures();
     void buildTabStrip();
+    void buildStatusBar();
+    // The features with windows of their own, each given its window and adding its commands.
+    void registerFeatures();
     void buildMenus();
     void buildToolbars();
     QToolBar* addButtonBar(const QString& name, const QString& title, Qt::ToolBarArea area,
@@ -89,6 +103,13 @@ private:
     QTabBar* m_tabs = nullptr;
     QStackedWidget* m_pages = nullptr;
     QWidget* m_previewArea = nullptr;
+    QLabel* m_statusPanel = nullptr;
+    std::unique_ptr<QtPreviewWindow> m_previewWindow;
+    std::unique_ptr<Preview> m_preview;
+    std::unique_ptr<QtTagListWindow> m_tagListWindow;
+    std::unique_ptr<TagListWindowCommands> m_tagListCommands;
+    std::unique_ptr<QtSelectColorWindow> m_colourWindow;
+    std::unique_ptr<ColourPalette> m_palette;
 };
 
 } // namespace quorlex

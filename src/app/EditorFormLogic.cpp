@@ -1,5 +1,6 @@
 #include "app/EditorFormLogic.h"
 
+#include "core/AutoBackup.h"
 #include "core/EditCommands.h"
 #include "core/Editor.h"
 #include "core/KeyPress.h"
@@ -9,10 +10,10 @@
 #include "dialogs/FileDlg.h"
 #include "dialogs/PathHelpers.h"
 #include "files/DocumentFiles.h"
+#include "files/TextConversion.h"
 #include "find/FindMenu.h"
 #include "host/ControlNames.h"
 #include "host/Host.h"
-#include "preview/PreviewMenu.h"
 #include "settings/IniFile.h"
 #include "settings/LoadSetting.h"
 #include "taglists/TagListMenus.h"
@@ -54,6 +55,9 @@ EditorFormLogic::EditorFormLogic(Host& host, QString commandLine)
     m_edit = std::make_unique<EditCommands>(*m_editor);
     m_tagLists = std::make_unique<TagListMenus>(*m_editor, programDirectory());
     m_markup = std::make_unique<TextMarkupCommands>(*m_editor);
+    m_conversion
+        = std::make_unique<TextConversion>(*m_editor, *m_files, *m_documentDialog, *m_resourceDialog);
+    m_backup = std::make_unique<AutoBackup>(*m_editor, programDirectory());
     registerCommands();
 }
 
@@ -65,14 +69,13 @@ void EditorFormLogic::registerCommands()
     m_commands.add(menuRows());
     m_commands.add(m_edit->menuRows());
     m_commands.add(m_files->menuRows());
+    m_commands.add(m_conversion->menuRows());
     m_commands.add(m_markup->menuRows());
     m_commands.add(linkMenuRows());
     m_commands.add(wizardMenuRows());
     m_commands.add(findMenuRows());
     m_commands.add(m_tagLists->menuRows());
     m_tagLists->registerArrays(m_commands);
-    m_commands.add(colourMenuRows());
-    m_commands.add(previewMenuRows());
 }
 
 QList<MenuRow> EditorFormLogic::menuRows()
@@ -124,6 +127,7 @@ void EditorFormLogic::Form_Load()
 
     m_tagLists->FillTagListMenus();
     LoadSetting(*m_ini, m_editor->settings());
+    m_backup->start();
 }
 
 bool EditorFormLogic::Form_QueryUnload()

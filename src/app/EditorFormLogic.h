@@ -10,6 +10,7 @@
 
 namespace quorlex {
 
+class AutoBackup;
 class DocumentFiles;
 class EditCommands;
 class Editor;
@@ -17,6 +18,7 @@ class FileDlg;
 class Host;
 class IniFile;
 class TagListMenus;
+class TextConversion;
 class TextMarkupCommands;
 
 // The main window's logic without its widgets: the shared objects it keeps for the whole run,
@@ -33,13 +35,15 @@ public:
     IniFile& ini() { return *m_ini; }
     DocumentFiles& files() { return *m_files; }
     TagListMenus& tagLists() { return *m_tagLists; }
+    AutoBackup& backup() { return *m_backup; }
 
     // Every command of the program; features with windows of their own add theirs.
     Commands& commands() { return m_commands; }
     bool run(const QString& name) const { return m_commands.run(name); }
 
     // Start-up: settings file, the page on the command line, the two bars, the list
-    // menus and the insertion settings. A failing step is skipped without a message.
+    // menus, the insertion settings and the backup timer. A failing step is skipped without a
+    // message.
     void Form_Load();
     // The close request; true keeps the window open.
     bool Form_QueryUnload();
@@ -72,6 +76,8 @@ private:
     std::unique_ptr<EditCommands> m_edit;
     std::unique_ptr<TagListMenus> m_tagLists;
     std::unique_ptr<TextMarkupCommands> m_markup;
+    std::unique_ptr<TextConversion> m_conversion;
+    std::unique_ptr<AutoBackup> m_backup;
     Commands m_commands;
     std::function<void()> m_formResize;
 };

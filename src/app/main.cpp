@@ -14,6 +14,8 @@ int main(int argc, char** argv)
     // Read before Qt sees the arguments, so that a path holding "-style" or "-reverse" reaches
     // the program whole.
     const QString commandLine = quorlex::pagePathArgument(argc, argv);
+    // The preview's browser engine, loaded later on, shares its drawing contexts with the window.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Qt gets the program name only: none of the page path is taken for one of its options.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);

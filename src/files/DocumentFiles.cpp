@@ -190,10 +190,6 @@ QList<MenuRow> DocumentFiles::menuRows()
             QStringLiteral("F_T_Open"), QStringLiteral("F_Template"), QStringLiteral("開く"), QString(), {}),
         itemRow(
             QStringLiteral("F_T_Save"), QStringLiteral("F_Template"), QStringLiteral("保存"), QString(), {}),
-        itemRow(QStringLiteral("F_ConvertHTML"), QStringLiteral("F_0"),
-            QStringLiteral("テキストをHTMLに変換(&C)"), QString(), {}),
-        itemRow(QStringLiteral("I_AddTextFile"), QStringLiteral("I_0"),
-            QStringLiteral("テキストファイルの挿入(&T&ｶ)"), QStringLiteral("Shift+F9"), {}),
     };
 }
 

@@ -41,7 +41,7 @@ public:
     void Form_OLEDragDrop(const QStringList& paths);
     void Text1_OLEDragDrop(const QStringList& paths);
 
-    // The File menu items of pages, patterns and text files.
+    // The File menu items of pages and page patterns.
     QList<MenuRow> menuRows();
 
 private:

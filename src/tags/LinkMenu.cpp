@@ -18,12 +18,4 @@ QList<MenuRow> linkMenuRows()
     };
 }
 
-QList<MenuRow> colourMenuRows()
-{
-    return {
-        itemRow(QStringLiteral("T_SelectColor"), QStringLiteral("T_0"), QStringLiteral("色の指定"),
-            QStringLiteral("Ctrl+M"), {}),
-    };
-}
-
 } // namespace quorlex

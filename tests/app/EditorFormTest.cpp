@@ -11,7 +11,10 @@
 #include "preview/ManualViewer.h"
 #include "preview/PrintCommands.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 #include "support/TestHome.h"
+#include "taglists/HtmlTagList.h"
+#include "tags/HtmlSelectColor.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -19,12 +22,14 @@
 #include <QFileDialog>
 #include <QHelpEvent>
 #include <QInputMethodEvent>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
 #include <QStatusBar>
 #include <QTest>
@@ -90,6 +95,8 @@ TEST_F(MainWindow, StartsWithTheProductTitleAndEveryMenu)
         { "T_C_Item_0", u"未登録", "" },
         { "E_AllSelect", u"すべて選択(&A)", "Ctrl+A" },
         { "H_Topic", u"ヘルプ", "F1" },
+        { "F_PreView", u"ブラウザでプレビュー(&V)", "F5" },
+        { "T_SelectColor", u"色の指定", "Ctrl+M" },
     };
     for (const Row& r : rows) {
         QAction* a = action(QString::fromLatin1(r.name));
@@ -117,7 +124,6 @@ TEST_F(MainWindow, StartsWithTheProductTitleAndEveryMenu)
         EXPECT_TRUE(action(QString::fromLatin1(name))->isEnabled()) << name;
     // Parts of the program still to come are present but disabled.
     EXPECT_FALSE(action(QStringLiteral("I_Table"))->isEnabled());
-    EXPECT_FALSE(action(QStringLiteral("F_PreView"))->isEnabled());
 }
 
 TEST_F(MainWindow, BarTogglesHideAndShowTheirBars)
@@ -373,6 +379,66 @@ TEST_F(MainWindow, BarsHaveNoMenuOfTheirOwn)
 {
     // Only the Tools menu shows and hides the bars, so its check marks always tell the truth.
     EXPECT_EQ(static_cast<QMainWindow&>(form).createPopupMenu(), nullptr);
+}
+
+TEST_F(MainWindow, ColourButtonAndPaletteAgree)
+{
+    form.show();
+    QAction* button = action(QStringLiteral("Toolbar1_color"));
+    ASSERT_TRUE(button->isEnabled());
+    button->trigger();
+    HtmlSelectColor* palette = form.colourWindow().window();
+    ASSERT_NE(palette, nullptr);
+    EXPECT_TRUE(palette->isVisible());
+    button->trigger();
+    EXPECT_FALSE(palette->isVisible());
+
+    // The menu item shows it without pressing the button; pressing then changes nothing.
+    trigger(QStringLiteral("T_SelectColor"));
+    EXPECT_TRUE(palette->isVisible());
+    EXPECT_FALSE(button->isChecked());
+    button->trigger();
+    EXPECT_TRUE(palette->isVisible());
+
+    form.editor().settings().UpperCaseTags = true;
+    form.editBox().setSourceText(QStringLiteral("Hello"));
+    form.host().editBox().setSelLength(5);
+    palette->option(PaletteColour::Red)->click();
+    palette->applyButton()->click();
+    EXPECT_EQ(text(), QStringLiteral("<FONT COLOR=\"RED\">Hello</FONT>"));
+    EXPECT_TRUE(palette->isVisible());
+    // Hidden by the button, it keeps its choice.
+    button->trigger();
+    button->trigger();
+    EXPECT_EQ(palette->colour(), PaletteColour::Red);
+
+    // Closed by its frame, it releases the button and starts afresh at the next press.
+    palette->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form.colourWindow().window(), nullptr);
+    EXPECT_FALSE(button->isChecked());
+    button->trigger();
+    ASSERT_NE(form.colourWindow().window(), nullptr);
+    EXPECT_EQ(form.colourWindow().window()->colour(), PaletteColour::None);
+}
+
+TEST_F(MainWindow, TagListWindowInsertsTheDoubleClickedTag)
+{
+    form.show();
+    test::writeBytes(home.file(QStringLiteral("usertag.tol")), "TOL0=<MARK>\r\nTOL1=<KBD></KBD>\r\n");
+    form.editor().settings().UpperCaseTags = false;
+    trigger(QStringLiteral("T_CusumTag"));
+    HtmlTagList* window = form.tagListWindow().window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("タグリスト"));
+    ASSERT_EQ(window->list()->count(), 2);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    QListWidget* list = window->list();
+    const QPoint at = list->visualItemRect(list->item(1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(text(), QStringLiteral("<KBD></KBD>"));
 }
 
 TEST(CommandLine, EverythingAfterTheProgramNameIsOnePath)
