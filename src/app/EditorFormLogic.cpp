@@ -17,6 +17,7 @@
 #include "settings/LoadSetting.h"
 #include "settings/SettingsMenu.h"
 #include "taglists/TagListMenus.h"
+#include "tags/LinkCommands.h"
 #include "tags/LinkMenu.h"
 #include "tags/TextMarkupCommands.h"
 #include "wizards/WizardMenu.h"
@@ -55,6 +56,7 @@ EditorFormLogic::EditorFormLogic(Host& host, QString commandLine)
     m_edit = std::make_unique<EditCommands>(*m_editor);
     m_tagLists = std::make_unique<TagListMenus>(*m_editor, programDirectory());
     m_markup = std::make_unique<TextMarkupCommands>(*m_editor);
+    m_links = std::make_unique<LinkCommands>(*m_editor, *m_resourceDialog, *m_documentDialog);
     registerCommands();
 }
 
@@ -67,7 +69,7 @@ void EditorFormLogic::registerCommands()
     m_commands.add(m_edit->menuRows());
     m_commands.add(m_files->menuRows());
     m_commands.add(m_markup->menuRows());
-    m_commands.add(linkMenuRows());
+    m_commands.add(linkMenuRows(*m_links));
     m_commands.add(wizardMenuRows());
     m_commands.add(findMenuRows());
     m_commands.add(m_tagLists->menuRows());

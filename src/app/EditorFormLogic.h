@@ -15,6 +15,7 @@ class Editor;
 class FileDlg;
 class Host;
 class IniFile;
+class LinkCommands;
 class TagListMenus;
 class TextMarkupCommands;
 
@@ -68,6 +69,7 @@ private:
     std::unique_ptr<EditCommands> m_edit;
     std::unique_ptr<TagListMenus> m_tagLists;
     std::unique_ptr<TextMarkupCommands> m_markup;
+    std::unique_ptr<LinkCommands> m_links;
     Commands m_commands;
 };
 
