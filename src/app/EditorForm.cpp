@@ -11,6 +11,8 @@
 #include "host/ProductInfo.h"
 #include "host/QtHost.h"
 #include "host/SourceEdit.h"
+#include "wizards/NewHtml.h"
+#include "wizards/NewPageWizard.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,6 +52,7 @@ EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
     connect(m_edit, &SourceEdit::filesDropped, this,
         [this](const QStringList& paths) { m_logic->files().Text1_OLEDragDrop(paths); });
 
+    registerFeatures();
     buildMenus();
     buildToolbars();
     applyCommandAvailability();
@@ -68,6 +71,13 @@ EditorForm::~EditorForm() = default;
 bool EditorForm::runCommand(const QString& name)
 {
     return m_logic->run(name);
+}
+
+void EditorForm::registerFeatures()
+{
+    m_newPage = std::make_unique<NewPageWizard>(m_logic->editor(), m_logic->files(),
+        m_logic->resourceDialog(), m_logic->documentDialog(), [] { return std::make_unique<NewHtml>(); });
+    m_logic->commands().add(m_newPage->menuRows());
 }
 
 void EditorForm::buildTabStrip()

@@ -17,6 +17,7 @@ namespace quorlex {
 
 class Editor;
 class EditorFormLogic;
+class NewPageWizard;
 class QtHost;
 class SourceEdit;
 
@@ -50,6 +51,8 @@ protected:
     QMenu* createPopupMenu() override { return nullptr; }
 
 private:
+    // The features with windows of their own, with their commands.
+    void registerFeatures();
     void buildTabStrip();
     void buildMenus();
     void buildToolbars();
@@ -60,6 +63,7 @@ private:
     SourceEdit* m_edit;
     std::unique_ptr<QtHost> m_host;
     std::unique_ptr<EditorFormLogic> m_logic;
+    std::unique_ptr<NewPageWizard> m_newPage;
     QToolBar* m_fileBar = nullptr;
     QToolBar* m_tagBar = nullptr;
     QTabBar* m_tabs = nullptr;
