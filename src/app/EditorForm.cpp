@@ -26,6 +26,8 @@
 #include "taglists/TagListWindowCommands.h"
 #include "tags/ColourPalette.h"
 #include "tags/HtmlSelectColor.h"
+#include "wizards/NewHtml.h"
+#include "wizards/NewPageWizard.h"
 
 #include <QAction>
 #include <QApplication>
@@ -122,16 +124,20 @@ void EditorForm::registerFeatures()
     m_palette->registerCommands(commands);
 
     m_printSystem = std::make_unique<QtPrintSystem>(this);
-    m_print = std::make_unique<PrintCommands>(m_logic->editor(), *m_printSystem);
+    m_print = std::make_unique<PrintCommands>(editor, *m_printSystem);
     commands.add(m_print->menuRows());
     m_settingsWindow = std::make_unique<QtSettingsWindow>();
-    m_settings = std::make_unique<SettingsMenu>(m_logic->ini(), m_logic->editor(), *m_settingsWindow);
+    m_settings = std::make_unique<SettingsMenu>(m_logic->ini(), editor, *m_settingsWindow);
     commands.add(m_settings->menuRows());
     m_helpLauncher = std::make_unique<QtHelpLauncher>();
     m_aboutWindow = std::make_unique<QtAboutWindow>(this);
     m_help = std::make_unique<HelpCommands>(
         helpFilePath(QCoreApplication::applicationDirPath()), *m_helpLauncher, *m_aboutWindow);
     commands.add(m_help->menuRows());
+
+    m_newPage = std::make_unique<NewPageWizard>(editor, m_logic->files(), m_logic->resourceDialog(),
+        m_logic->documentDialog(), [] { return std::make_unique<NewHtml>(); });
+    commands.add(m_newPage->menuRows());
 }
 
 bool EditorForm::runCommand(const QString& name)

@@ -24,6 +24,7 @@ class Preview;
 class PrintCommands;
 class QtAboutWindow;
 class QtHelpLauncher;
+class NewPageWizard;
 class QtHost;
 class QtPreviewWindow;
 class QtPrintSystem;
@@ -98,6 +99,7 @@ private:
     std::unique_ptr<QtHelpLauncher> m_helpLauncher;
     std::unique_ptr<QtAboutWindow> m_aboutWindow;
     std::unique_ptr<HelpCommands> m_help;
+    std::unique_ptr<NewPageWizard> m_newPage;
     QToolBar* m_fileBar = nullptr;
     QToolBar* m_tagBar = nullptr;
     QTabBar* m_tabs = nullptr;

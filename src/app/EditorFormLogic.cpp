@@ -17,6 +17,7 @@
 #include "settings/IniFile.h"
 #include "settings/LoadSetting.h"
 #include "taglists/TagListMenus.h"
+#include "tags/LinkCommands.h"
 #include "tags/LinkMenu.h"
 #include "tags/TextMarkupCommands.h"
 #include "wizards/WizardMenu.h"
@@ -58,6 +59,7 @@ EditorFormLogic::EditorFormLogic(Host& host, QString commandLine)
     m_conversion
         = std::make_unique<TextConversion>(*m_editor, *m_files, *m_documentDialog, *m_resourceDialog);
     m_backup = std::make_unique<AutoBackup>(*m_editor, programDirectory());
+    m_links = std::make_unique<LinkCommands>(*m_editor, *m_resourceDialog, *m_documentDialog);
     registerCommands();
 }
 
@@ -71,7 +73,7 @@ void EditorFormLogic::registerCommands()
     m_commands.add(m_files->menuRows());
     m_commands.add(m_conversion->menuRows());
     m_commands.add(m_markup->menuRows());
-    m_commands.add(linkMenuRows());
+    m_commands.add(linkMenuRows(*m_links));
     m_commands.add(wizardMenuRows());
     m_commands.add(findMenuRows());
     m_commands.add(m_tagLists->menuRows());

@@ -17,6 +17,7 @@ class Editor;
 class FileDlg;
 class Host;
 class IniFile;
+class LinkCommands;
 class TagListMenus;
 class TextConversion;
 class TextMarkupCommands;
@@ -78,6 +79,7 @@ private:
     std::unique_ptr<TextMarkupCommands> m_markup;
     std::unique_ptr<TextConversion> m_conversion;
     std::unique_ptr<AutoBackup> m_backup;
+    std::unique_ptr<LinkCommands> m_links;
     Commands m_commands;
     std::function<void()> m_formResize;
 };

@@ -4,7 +4,9 @@
 
 namespace quorlex {
 
-// The Insert menu items of links and media. Items without a command yet are shown disabled.
-QList<MenuRow> linkMenuRows();
+class LinkCommands;
+
+// The Insert menu items of links and media, with their commands.
+QList<MenuRow> linkMenuRows(LinkCommands& commands);
 
 } // namespace quorlex
