@@ -120,6 +120,22 @@ void LineBreakIndex::insert(QTextCursor& cursor, QStringView text) const
         cursor.insertText(rest.toString());
 }
 
+void LineBreakIndex::insertWhole(QTextCursor& cursor, QStringView text) const
+{
+    const SplitText split = splitLineBreaks(text);
+    // New lines take the format of the line they are inserted in: a plain one, the usual break.
+    cursor.setBlockFormat(QTextBlockFormat());
+    cursor.insertText(split.joined);
+    QTextBlock block = m_document->begin().next();
+    for (LineBreak kind : split.breaks) {
+        if (kind != m_dominant) {
+            QTextCursor mark(block);
+            mark.setBlockFormat(formatFor(kind));
+        }
+        block = block.next();
+    }
+}
+
 void LineBreakIndex::keepBreakAt(QTextCursor& cursor) const
 {
     const QTextBlock block = cursor.block();

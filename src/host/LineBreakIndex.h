@@ -33,6 +33,9 @@ public:
     QString textBetween(int from, int to) const;
     // Inserts text at the cursor with its line breaks as given (CR LF, LF, CR).
     void insert(QTextCursor& cursor, QStringView text) const;
+    // Inserts the whole text of an emptied document at the cursor, in its open edit block: as
+    // one insertion, with only the lines whose break is not the usual one marked afterwards.
+    void insertWhole(QTextCursor& cursor, QStringView text) const;
     // After text was removed at the cursor, inside the same open edit block: when the
     // removal emptied a line and then took its break, the document keeps the next
     // line's format for the joined line; this gives it back the break it had.

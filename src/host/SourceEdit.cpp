@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QUrl>
 
@@ -104,6 +105,23 @@ void SourceEdit::setSourceText(const QString& text)
     m_breaks->setText(text);
     QTextCursor cursor(document());
     setTextCursor(cursor);
+}
+
+void SourceEdit::replaceSourceText(const QString& text)
+{
+    const int across = horizontalScrollBar()->value();
+    const int down = verticalScrollBar()->value();
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    m_breaks->insertWhole(cursor, text);
+    cursor.endEditBlock();
+    setTextCursor(QTextCursor(document()));
+    // Moving the caret to the start scrolled to the top: go back to where the user was (across
+    // as far as the lines laid out so far reach; showing the caret later scrolls as needed).
+    horizontalScrollBar()->setValue(across);
+    verticalScrollBar()->setValue(down);
 }
 
 qsizetype SourceEdit::sourceLength() const
