@@ -19,18 +19,6 @@ namespace quorlex {
 
 namespace {
 
-// Breaks the user brings in (typed, pasted, committed by an input method) are CR LF,
-// whatever the clipboard holds; U+2028 and U+2029 never enter the text.
-QString userBreaksToCrLf(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    text.replace(QChar(0x2028), u'\n');
-    text.replace(QChar(0x2029), u'\n');
-    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return text;
-}
-
 bool hasBreak(const QString& text)
 {
     for (QChar c : text)
