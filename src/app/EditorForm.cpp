@@ -3,8 +3,10 @@
 #include "app/EditorFormLogic.h"
 #include "app/MenuOrder.h"
 #include "app/PlainToolTips.h"
+#include "app/QtClipboard.h"
 #include "app/ToolbarIcons.h"
 #include "core/Commands.h"
+#include "core/EditCommands.h"
 #include "core/MenuRow.h"
 #include "files/DocumentFiles.h"
 #include "host/ControlNames.h"
@@ -50,6 +52,7 @@ EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
     connect(m_edit, &SourceEdit::filesDropped, this,
         [this](const QStringList& paths) { m_logic->files().Text1_OLEDragDrop(paths); });
 
+    registerFeatures();
     buildMenus();
     buildToolbars();
     applyCommandAvailability();
@@ -68,6 +71,14 @@ EditorForm::~EditorForm() = default;
 bool EditorForm::runCommand(const QString& name)
 {
     return m_logic->run(name);
+}
+
+void EditorForm::registerFeatures()
+{
+    Commands& commands = m_logic->commands();
+    m_clipboard = std::make_unique<QtClipboard>();
+    m_editCommands = std::make_unique<EditCommands>(editor(), *m_clipboard);
+    commands.add(m_editCommands->menuRows());
 }
 
 void EditorForm::buildTabStrip()

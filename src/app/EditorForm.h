@@ -15,8 +15,10 @@ class QToolBar;
 
 namespace quorlex {
 
+class EditCommands;
 class Editor;
 class EditorFormLogic;
+class QtClipboard;
 class QtHost;
 class SourceEdit;
 
@@ -51,6 +53,7 @@ protected:
 
 private:
     void buildTabStrip();
+    void registerFeatures();
     void buildMenus();
     void buildToolbars();
     QToolBar* addButtonBar(const QString& name, const QString& title, Qt::ToolBarArea area,
@@ -60,6 +63,9 @@ private:
     SourceEdit* m_edit;
     std::unique_ptr<QtHost> m_host;
     std::unique_ptr<EditorFormLogic> m_logic;
+    // Features with a platform service of their own, and their Qt sides.
+    std::unique_ptr<QtClipboard> m_clipboard;
+    std::unique_ptr<EditCommands> m_editCommands;
     QToolBar* m_fileBar = nullptr;
     QToolBar* m_tagBar = nullptr;
     QTabBar* m_tabs = nullptr;

@@ -1,6 +1,5 @@
 #include "app/EditorFormLogic.h"
 
-#include "core/EditCommands.h"
 #include "core/Editor.h"
 #include "core/KeyPress.h"
 #include "core/Numbers.h"
@@ -52,7 +51,6 @@ EditorFormLogic::EditorFormLogic(Host& host, QString commandLine)
     m_resourceDialog = std::make_unique<FileDlg>(host);
     m_ini = std::make_unique<IniFile>();
     m_files = std::make_unique<DocumentFiles>(*m_editor, *m_documentDialog);
-    m_edit = std::make_unique<EditCommands>(*m_editor);
     m_tagLists = std::make_unique<TagListMenus>(*m_editor, programDirectory());
     m_markup = std::make_unique<TextMarkupCommands>(*m_editor);
     registerCommands();
@@ -64,7 +62,6 @@ void EditorFormLogic::registerCommands()
 {
     // Each feature brings its own menu rows and commands.
     m_commands.add(menuRows());
-    m_commands.add(m_edit->menuRows());
     m_commands.add(m_files->menuRows());
     m_commands.add(m_markup->menuRows());
     m_commands.add(linkMenuRows());

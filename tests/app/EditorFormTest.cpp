@@ -11,6 +11,7 @@
 #include "support/TestHome.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDragEnterEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -84,6 +85,9 @@ TEST_F(MainWindow, StartsWithTheProductTitleAndEveryMenu)
         { "I_Table", u"表(&E&ｲ)", "Shift+F3" },
         { "T_C_Item_0", u"未登録", "" },
         { "E_AllSelect", u"すべて選択(&A)", "Ctrl+A" },
+        { "E_Paste", u"貼り付け(&P)", "" },
+        { "E_GotoTop", u"先頭へ移動", "Ctrl+T" },
+        { "E_GotoEOF", u"最後へ移動", "Ctrl+E" },
         { "H_Topic", u"ヘルプ", "F1" },
     };
     for (const Row& r : rows) {
@@ -304,4 +308,29 @@ TEST(CommandLine, EverythingAfterTheProgramNameIsOnePath)
     const char* argv[] = { "quorlex", "my", "-reverse", "-style", "page.html" };
     EXPECT_EQ(pagePathArgument(5, argv), QStringLiteral("my -reverse -style page.html"));
     EXPECT_EQ(pagePathArgument(1, argv), QString());
+}
+
+TEST_F(MainWindow, MenuPasteFollowsTheTagCaseWhileTheBoxKeysDoNot)
+{
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.editor().settings().UpperCaseTags = false;
+    SourceEdit& box = form.editBox();
+    box.setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("Hello World\n"));
+    trigger(QStringLiteral("E_Paste"));
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(text(), QStringLiteral("hello world\r\nHello World\r\n"));
+
+    // The box's own Ctrl+A, Ctrl+C and Ctrl+Z stay the menu's and the box's as before.
+    form.host().editBox().setSelStart(3);
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier); // すべて選択: from the caret on
+    EXPECT_EQ(form.host().editBox().selText(), text().mid(3));
+    QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), text().mid(3));
+    QTest::keyClick(&box, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(form.host().editBox().selStart(), 0);
+    QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text(), QStringLiteral("hello world\r\n"));
 }
