@@ -9,6 +9,8 @@
 #include "core/EditCommands.h"
 #include "core/MenuRow.h"
 #include "files/DocumentFiles.h"
+#include "find/HtmlFind.h"
+#include "find/HtmlFindDialog.h"
 #include "host/ControlNames.h"
 #include "host/ProductInfo.h"
 #include "host/QtHost.h"
@@ -79,6 +81,9 @@ void EditorForm::registerFeatures()
     m_clipboard = std::make_unique<QtClipboard>();
     m_editCommands = std::make_unique<EditCommands>(editor(), *m_clipboard);
     commands.add(m_editCommands->menuRows());
+    m_findWindow = std::make_unique<QtFindWindow>(*this);
+    m_find = std::make_unique<HtmlFind>(editor(), *m_findWindow);
+    m_find->addCommands(commands);
 }
 
 void EditorForm::buildTabStrip()

@@ -18,7 +18,9 @@ namespace quorlex {
 class EditCommands;
 class Editor;
 class EditorFormLogic;
+class HtmlFind;
 class QtClipboard;
+class QtFindWindow;
 class QtHost;
 class SourceEdit;
 
@@ -39,6 +41,8 @@ public:
     // The tab strip's tabs ("HTML", "プレビュー") and the preview area shown under the second.
     QTabBar* tabs() const { return m_tabs; }
     QWidget* previewArea() const { return m_previewArea; }
+    // The find window, loaded or not.
+    QtFindWindow& findWindow() { return *m_findWindow; }
 
     // Runs a command by its name (a menu item's control name); false when there is none.
     bool runCommand(const QString& name);
@@ -63,9 +67,11 @@ private:
     SourceEdit* m_edit;
     std::unique_ptr<QtHost> m_host;
     std::unique_ptr<EditorFormLogic> m_logic;
-    // Features with a platform service of their own, and their Qt sides.
+    // Features with a window or a platform service of their own, and their Qt sides.
     std::unique_ptr<QtClipboard> m_clipboard;
     std::unique_ptr<EditCommands> m_editCommands;
+    std::unique_ptr<QtFindWindow> m_findWindow;
+    std::unique_ptr<HtmlFind> m_find;
     QToolBar* m_fileBar = nullptr;
     QToolBar* m_tagBar = nullptr;
     QTabBar* m_tabs = nullptr;

@@ -8,7 +8,6 @@
 #include "dialogs/FileDlg.h"
 #include "dialogs/PathHelpers.h"
 #include "files/DocumentFiles.h"
-#include "find/FindMenu.h"
 #include "host/ControlNames.h"
 #include "host/Host.h"
 #include "preview/PreviewMenu.h"
@@ -66,7 +65,6 @@ void EditorFormLogic::registerCommands()
     m_commands.add(m_markup->menuRows());
     m_commands.add(linkMenuRows());
     m_commands.add(wizardMenuRows());
-    m_commands.add(findMenuRows());
     m_commands.add(m_tagLists->menuRows());
     m_tagLists->registerArrays(m_commands);
     m_commands.add(colourMenuRows());

@@ -86,6 +86,8 @@ TEST_F(MainWindow, StartsWithTheProductTitleAndEveryMenu)
         { "T_C_Item_0", u"未登録", "" },
         { "E_AllSelect", u"すべて選択(&A)", "Ctrl+A" },
         { "E_Paste", u"貼り付け(&P)", "" },
+        { "E_Find", u"検索(&F)", "Ctrl+F" },
+        { "E_FindNext", u"次を検索", "F3" },
         { "E_GotoTop", u"先頭へ移動", "Ctrl+T" },
         { "E_GotoEOF", u"最後へ移動", "Ctrl+E" },
         { "H_Topic", u"ヘルプ", "F1" },
