@@ -15,6 +15,10 @@
 #include "host/ProductInfo.h"
 #include "host/QtHost.h"
 #include "host/SourceEdit.h"
+#include "wizards/FrameWizard.h"
+#include "wizards/FrameWizardDialog.h"
+#include "wizards/TableWizard.h"
+#include "wizards/TableWizardDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,6 +88,12 @@ void EditorForm::registerFeatures()
     m_findWindow = std::make_unique<QtFindWindow>(*this);
     m_find = std::make_unique<HtmlFind>(editor(), *m_findWindow);
     m_find->addCommands(commands);
+    m_tableWindow = std::make_unique<QtTableWizardWindow>(*this);
+    m_table = std::make_unique<NewTable>(editor(), *m_tableWindow);
+    commands.add(m_table->menuRows());
+    m_frameWindow = std::make_unique<QtFrameWizardWindow>(*this);
+    m_frame = std::make_unique<NewFrame>(editor(), *m_frameWindow);
+    commands.add(m_frame->menuRows());
 }
 
 void EditorForm::buildTabStrip()

@@ -19,9 +19,13 @@ class EditCommands;
 class Editor;
 class EditorFormLogic;
 class HtmlFind;
+class NewFrame;
+class NewTable;
 class QtClipboard;
 class QtFindWindow;
+class QtFrameWizardWindow;
 class QtHost;
+class QtTableWizardWindow;
 class SourceEdit;
 
 // The main window: the menus, the two toolbars and the editing box, bound to the
@@ -72,6 +76,10 @@ private:
     std::unique_ptr<EditCommands> m_editCommands;
     std::unique_ptr<QtFindWindow> m_findWindow;
     std::unique_ptr<HtmlFind> m_find;
+    std::unique_ptr<QtTableWizardWindow> m_tableWindow;
+    std::unique_ptr<NewTable> m_table;
+    std::unique_ptr<QtFrameWizardWindow> m_frameWindow;
+    std::unique_ptr<NewFrame> m_frame;
     QToolBar* m_fileBar = nullptr;
     QToolBar* m_tagBar = nullptr;
     QTabBar* m_tabs = nullptr;

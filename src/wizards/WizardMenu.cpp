@@ -7,9 +7,6 @@ QList<MenuRow> wizardMenuRows()
     return {
         itemRow(QStringLiteral("F_New"), QStringLiteral("F_0"), QStringLiteral("新規(&N)"),
             QStringLiteral("Ctrl+N"), {}),
-        itemRow(QStringLiteral("I_Table"), QStringLiteral("I_0"), QStringLiteral("表(&E&ｲ)"),
-            QStringLiteral("Shift+F3"), {}),
-        itemRow(QStringLiteral("I_Frame"), QStringLiteral("I_0"), QStringLiteral("フレーム"), QString(), {}),
     };
 }
 

@@ -4,8 +4,8 @@
 
 namespace quorlex {
 
-// The menu items that open the wizards: 新規 (new page), 表 (table) and フレーム (frames).
-// Items without a command yet are shown disabled.
+// The menu item that opens the new page wizard, 新規; shown disabled until it has a command.
+// The table and frame wizards bring their own items.
 QList<MenuRow> wizardMenuRows();
 
 } // namespace quorlex
