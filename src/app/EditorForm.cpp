@@ -3,12 +3,16 @@
 #include "app/EditorFormLogic.h"
 #include "app/MenuOrder.h"
 #include "app/PlainToolTips.h"
+#include "app/QtClipboard.h"
 #include "app/ToolbarIcons.h"
 #include "core/Commands.h"
+#include "core/EditCommands.h"
 #include "core/FormLayout.h"
 #include "core/MenuRow.h"
 #include "core/ProgramDirectory.h"
 #include "files/DocumentFiles.h"
+#include "find/HtmlFind.h"
+#include "find/HtmlFindDialog.h"
 #include "host/ControlNames.h"
 #include "host/ProductInfo.h"
 #include "host/QtHost.h"
@@ -26,8 +30,12 @@
 #include "taglists/TagListWindowCommands.h"
 #include "tags/ColourPalette.h"
 #include "tags/HtmlSelectColor.h"
+#include "wizards/FrameWizard.h"
+#include "wizards/FrameWizardDialog.h"
 #include "wizards/NewHtml.h"
 #include "wizards/NewPageWizard.h"
+#include "wizards/TableWizard.h"
+#include "wizards/TableWizardDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -138,6 +146,19 @@ void EditorForm::registerFeatures()
     m_newPage = std::make_unique<NewPageWizard>(editor, m_logic->files(), m_logic->resourceDialog(),
         m_logic->documentDialog(), [] { return std::make_unique<NewHtml>(); });
     commands.add(m_newPage->menuRows());
+
+    m_clipboard = std::make_unique<QtClipboard>();
+    m_editCommands = std::make_unique<EditCommands>(editor, *m_clipboard);
+    commands.add(m_editCommands->menuRows());
+    m_findWindow = std::make_unique<QtFindWindow>(*this);
+    m_find = std::make_unique<HtmlFind>(editor, *m_findWindow);
+    m_find->addCommands(commands);
+    m_tableWindow = std::make_unique<QtTableWizardWindow>(*this);
+    m_table = std::make_unique<NewTable>(editor, *m_tableWindow);
+    commands.add(m_table->menuRows());
+    m_frameWindow = std::make_unique<QtFrameWizardWindow>(*this);
+    m_frame = std::make_unique<NewFrame>(editor, *m_frameWindow);
+    commands.add(m_frame->menuRows());
 }
 
 bool EditorForm::runCommand(const QString& name)

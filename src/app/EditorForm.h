@@ -17,19 +17,27 @@ class QToolBar;
 namespace quorlex {
 
 class ColourPalette;
+class EditCommands;
 class Editor;
 class EditorFormLogic;
 class HelpCommands;
+class HtmlFind;
+class NewFrame;
+class NewPageWizard;
+class NewTable;
 class Preview;
 class PrintCommands;
 class QtAboutWindow;
+class QtClipboard;
+class QtFindWindow;
+class QtFrameWizardWindow;
 class QtHelpLauncher;
-class NewPageWizard;
 class QtHost;
 class QtPreviewWindow;
 class QtPrintSystem;
 class QtSelectColorWindow;
 class QtSettingsWindow;
+class QtTableWizardWindow;
 class QtTagListWindow;
 class SettingsMenu;
 class SourceEdit;
@@ -60,6 +68,8 @@ public:
     QtPreviewWindow& previewWindow() { return *m_previewWindow; }
     QtTagListWindow& tagListWindow() { return *m_tagListWindow; }
     QtSelectColorWindow& colourWindow() { return *m_colourWindow; }
+    // The find window, loaded or not.
+    QtFindWindow& findWindow() { return *m_findWindow; }
 
     // Runs a command by its name (a menu item's control name); false when there is none.
     bool runCommand(const QString& name);
@@ -100,6 +110,15 @@ private:
     std::unique_ptr<QtAboutWindow> m_aboutWindow;
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<NewPageWizard> m_newPage;
+    // Features with a window or a platform service of their own, and their Qt sides.
+    std::unique_ptr<QtClipboard> m_clipboard;
+    std::unique_ptr<EditCommands> m_editCommands;
+    std::unique_ptr<QtFindWindow> m_findWindow;
+    std::unique_ptr<HtmlFind> m_find;
+    std::unique_ptr<QtTableWizardWindow> m_tableWindow;
+    std::unique_ptr<NewTable> m_table;
+    std::unique_ptr<QtFrameWizardWindow> m_frameWindow;
+    std::unique_ptr<NewFrame> m_frame;
     QToolBar* m_fileBar = nullptr;
     QToolBar* m_tagBar = nullptr;
     QTabBar* m_tabs = nullptr;

@@ -1,7 +1,6 @@
 #include "app/EditorFormLogic.h"
 
 #include "core/AutoBackup.h"
-#include "core/EditCommands.h"
 #include "core/Editor.h"
 #include "core/KeyPress.h"
 #include "core/Numbers.h"
@@ -11,7 +10,6 @@
 #include "dialogs/PathHelpers.h"
 #include "files/DocumentFiles.h"
 #include "files/TextConversion.h"
-#include "find/FindMenu.h"
 #include "host/ControlNames.h"
 #include "host/Host.h"
 #include "settings/IniFile.h"
@@ -20,7 +18,6 @@
 #include "tags/LinkCommands.h"
 #include "tags/LinkMenu.h"
 #include "tags/TextMarkupCommands.h"
-#include "wizards/WizardMenu.h"
 
 namespace quorlex {
 
@@ -53,7 +50,6 @@ EditorFormLogic::EditorFormLogic(Host& host, QString commandLine)
     m_resourceDialog = std::make_unique<FileDlg>(host);
     m_ini = std::make_unique<IniFile>();
     m_files = std::make_unique<DocumentFiles>(*m_editor, *m_documentDialog);
-    m_edit = std::make_unique<EditCommands>(*m_editor);
     m_tagLists = std::make_unique<TagListMenus>(*m_editor, programDirectory());
     m_markup = std::make_unique<TextMarkupCommands>(*m_editor);
     m_conversion
@@ -69,13 +65,10 @@ void EditorFormLogic::registerCommands()
 {
     // Each feature brings its own menu rows and commands.
     m_commands.add(menuRows());
-    m_commands.add(m_edit->menuRows());
     m_commands.add(m_files->menuRows());
     m_commands.add(m_conversion->menuRows());
     m_commands.add(m_markup->menuRows());
     m_commands.add(linkMenuRows(*m_links));
-    m_commands.add(wizardMenuRows());
-    m_commands.add(findMenuRows());
     m_commands.add(m_tagLists->menuRows());
     m_tagLists->registerArrays(m_commands);
 }

@@ -12,7 +12,6 @@ namespace quorlex {
 
 class AutoBackup;
 class DocumentFiles;
-class EditCommands;
 class Editor;
 class FileDlg;
 class Host;
@@ -23,8 +22,8 @@ class TextConversion;
 class TextMarkupCommands;
 
 // The main window's logic without its widgets: the shared objects it keeps for the whole run,
-// the features that need no window of their own, its start-up and close request, and the
-// program's commands by control name.
+// the features that need no window or platform service of their own, its start-up and close
+// request, and the program's commands by control name.
 class EditorFormLogic {
 public:
     EditorFormLogic(Host& host, QString commandLine);
@@ -74,7 +73,6 @@ private:
     std::unique_ptr<FileDlg> m_resourceDialog;
     std::unique_ptr<IniFile> m_ini;
     std::unique_ptr<DocumentFiles> m_files;
-    std::unique_ptr<EditCommands> m_edit;
     std::unique_ptr<TagListMenus> m_tagLists;
     std::unique_ptr<TextMarkupCommands> m_markup;
     std::unique_ptr<TextConversion> m_conversion;

@@ -219,6 +219,13 @@ std::optional<double> ToNumber(QStringView s)
     return v;
 }
 
+QString generalNumberText(double value)
+{
+    if (value == 0.0)
+        return QStringLiteral("0"); // never "-0"
+    return QString::number(value, 'g', 15).toUpper();
+}
+
 double roundHalfEven(double value)
 {
     const double floor = std::floor(value);

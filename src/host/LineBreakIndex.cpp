@@ -171,6 +171,28 @@ void LineBreakIndex::insert(QTextCursor& cursor, QStringView text)
     insertLine(cursor, rest);
 }
 
+void LineBreakIndex::insertWhole(QTextCursor& cursor, QStringView text) const
+{
+    // Characters held by stand-ins need formats of their own: such a text goes line by line.
+    if (std::any_of(text.begin(), text.end(), needsStandIn)) {
+        insert(cursor, text);
+        return;
+    }
+    const SplitText split = splitLineBreaks(text);
+    const int start = cursor.position();
+    cursor.insertText(split.joined, QTextCharFormat());
+    QTextBlock block = m_document->findBlock(start).next();
+    QTextCursor mark(m_document);
+    for (LineBreak kind : split.breaks) {
+        if (kind != m_dominant) {
+            mark.setPosition(block.position() - 1);
+            mark.setPosition(block.position(), QTextCursor::KeepAnchor);
+            mark.setCharFormat(formatFor(kind));
+        }
+        block = block.next();
+    }
+}
+
 void LineBreakIndex::insertLine(QTextCursor& cursor, QStringView line)
 {
     qsizetype runStart = 0;

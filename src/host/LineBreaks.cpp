@@ -33,6 +33,16 @@ SplitText splitLineBreaks(QStringView text)
     return out;
 }
 
+QString userBreaksToCrLf(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    text.replace(QChar(0x2028), u'\n');
+    text.replace(QChar(0x2029), u'\n');
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return text;
+}
+
 LineBreak dominantBreak(const std::vector<LineBreak>& breaks)
 {
     std::array<std::size_t, 3> counts {};

@@ -38,6 +38,10 @@ struct SplitText {
 
 SplitText splitLineBreaks(QStringView text);
 
+// Breaks the user brings in (typed, pasted, committed by an input method) are CR LF,
+// whatever the clipboard holds; U+2028 and U+2029 never enter the text.
+QString userBreaksToCrLf(QString text);
+
 // The most frequent break kind of a text; CR LF when it has none or on a tie.
 LineBreak dominantBreak(const std::vector<LineBreak>& breaks);
 

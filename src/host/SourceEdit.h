@@ -22,6 +22,8 @@ public:
     QString sourceText() const;
     void setSourceText(const QString& text);
     qsizetype sourceLength() const;
+    // Replaces the whole text as one undo step, the caret at the start and the view kept.
+    void replaceSourceText(const QString& text);
 
     qsizetype selectionStartOffset() const;
     qsizetype selectionLengthOffset() const;

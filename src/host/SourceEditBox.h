@@ -17,6 +17,7 @@ public:
     QString text() const override;
     void setText(const QString& text) override;
     qsizetype length() const override;
+    void replaceWholeText(const QString& text) override;
     qsizetype selStart() const override;
     void setSelStart(qsizetype offset) override;
     qsizetype selLength() const override;

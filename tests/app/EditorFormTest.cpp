@@ -17,6 +17,7 @@
 #include "tags/HtmlSelectColor.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDragEnterEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -94,6 +95,12 @@ TEST_F(MainWindow, StartsWithTheProductTitleAndEveryMenu)
         { "I_Table", u"表(&E&ｲ)", "Shift+F3" },
         { "T_C_Item_0", u"未登録", "" },
         { "E_AllSelect", u"すべて選択(&A)", "Ctrl+A" },
+        { "E_Paste", u"貼り付け(&P)", "" },
+        { "E_Find", u"検索(&F)", "Ctrl+F" },
+        { "E_FindNext", u"次を検索", "F3" },
+        { "E_GotoTop", u"先頭へ移動", "Ctrl+T" },
+        { "E_GotoEOF", u"最後へ移動", "Ctrl+E" },
+        { "I_Frame", u"フレーム", "" },
         { "H_Topic", u"ヘルプ", "F1" },
         { "F_PreView", u"ブラウザでプレビュー(&V)", "F5" },
         { "T_SelectColor", u"色の指定", "Ctrl+M" },
@@ -123,7 +130,7 @@ TEST_F(MainWindow, StartsWithTheProductTitleAndEveryMenu)
     for (const char* name : { "F_PrintSetup", "F_PrintHTML", "T_Setting", "H_Topic", "H_Version" })
         EXPECT_TRUE(action(QString::fromLatin1(name))->isEnabled()) << name;
     // Parts of the program still to come are present but disabled.
-    EXPECT_FALSE(action(QStringLiteral("I_Table"))->isEnabled());
+    EXPECT_TRUE(action(QStringLiteral("I_Table"))->isEnabled());
 }
 
 TEST_F(MainWindow, BarTogglesHideAndShowTheirBars)
@@ -446,4 +453,29 @@ TEST(CommandLine, EverythingAfterTheProgramNameIsOnePath)
     const char* argv[] = { "quorlex", "my", "-reverse", "-style", "page.html" };
     EXPECT_EQ(pagePathArgument(5, argv), QStringLiteral("my -reverse -style page.html"));
     EXPECT_EQ(pagePathArgument(1, argv), QString());
+}
+
+TEST_F(MainWindow, MenuPasteFollowsTheTagCaseWhileTheBoxKeysDoNot)
+{
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.editor().settings().UpperCaseTags = false;
+    SourceEdit& box = form.editBox();
+    box.setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("Hello World\n"));
+    trigger(QStringLiteral("E_Paste"));
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(text(), QStringLiteral("hello world\r\nHello World\r\n"));
+
+    // The box's own Ctrl+A, Ctrl+C and Ctrl+Z stay the menu's and the box's as before.
+    form.host().editBox().setSelStart(3);
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier); // すべて選択: from the caret on
+    EXPECT_EQ(form.host().editBox().selText(), text().mid(3));
+    QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), text().mid(3));
+    QTest::keyClick(&box, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(form.host().editBox().selStart(), 0);
+    QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text(), QStringLiteral("hello world\r\n"));
 }
