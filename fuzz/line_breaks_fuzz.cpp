@@ -83,7 +83,7 @@ private:
         if (trace)
             std::fprintf(stderr, "model %s, %d undo steps\n", qPrintable(fuzz::visible(m_model)),
                 m_document.availableUndoSteps());
-        switch (data.ConsumeIntegralInRange(0, 6)) {
+        switch (data.ConsumeIntegralInRange(0, 7)) {
         case 0: { // insert
             const auto [position, offset] = anyOffset(data);
             const QString text = fuzz::textOf(data, Alphabet, 12);
@@ -146,6 +146,18 @@ private:
         case 5:
             setText(fuzz::textOf(data, Alphabet, 64));
             return;
+        case 6: { // the whole text replaced in one undo step, as Replace All does
+            const QString text = fuzz::textOf(data, Alphabet, 64);
+            if (trace)
+                std::fprintf(stderr, "whole text %s\n", qPrintable(fuzz::visible(text)));
+            cursor.beginEditBlock();
+            cursor.select(QTextCursor::Document);
+            cursor.removeSelectedText();
+            m_index.insertWhole(cursor, text);
+            cursor.endEditBlock();
+            m_model = asStored(text);
+            break;
+        }
         default: { // a long line, where the layout may break it for display only
             const auto [position, offset] = anyOffset(data);
             const QString run(data.ConsumeIntegralInRange(0, 20000),
