@@ -8,7 +8,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libgtest-dev libbenchmark-dev
   qt6-webengine-dev qt6-svg-dev
-  xvfb xauth fonts-noto-cjk clang-format poppler-utils appstream
+  xvfb xauth fonts-noto-cjk clang-format poppler-utils appstream dpkg-dev file
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()

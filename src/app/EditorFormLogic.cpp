@@ -1,6 +1,6 @@
 #include "app/EditorFormLogic.h"
 
-#include "core/EditCommands.h"
+#include "core/AutoBackup.h"
 #include "core/Editor.h"
 #include "core/KeyPress.h"
 #include "core/Numbers.h"
@@ -9,17 +9,15 @@
 #include "dialogs/FileDlg.h"
 #include "dialogs/PathHelpers.h"
 #include "files/DocumentFiles.h"
-#include "find/FindMenu.h"
+#include "files/TextConversion.h"
 #include "host/ControlNames.h"
 #include "host/Host.h"
-#include "preview/PreviewMenu.h"
 #include "settings/IniFile.h"
 #include "settings/LoadSetting.h"
-#include "settings/SettingsMenu.h"
 #include "taglists/TagListMenus.h"
+#include "tags/LinkCommands.h"
 #include "tags/LinkMenu.h"
 #include "tags/TextMarkupCommands.h"
-#include "wizards/WizardMenu.h"
 
 namespace quorlex {
 
@@ -52,9 +50,12 @@ EditorFormLogic::EditorFormLogic(Host& host, QString commandLine)
     m_resourceDialog = std::make_unique<FileDlg>(host);
     m_ini = std::make_unique<IniFile>();
     m_files = std::make_unique<DocumentFiles>(*m_editor, *m_documentDialog);
-    m_edit = std::make_unique<EditCommands>(*m_editor);
     m_tagLists = std::make_unique<TagListMenus>(*m_editor, programDirectory());
     m_markup = std::make_unique<TextMarkupCommands>(*m_editor);
+    m_conversion
+        = std::make_unique<TextConversion>(*m_editor, *m_files, *m_documentDialog, *m_resourceDialog);
+    m_backup = std::make_unique<AutoBackup>(*m_editor, programDirectory());
+    m_links = std::make_unique<LinkCommands>(*m_editor, *m_resourceDialog, *m_documentDialog);
     registerCommands();
 }
 
@@ -64,19 +65,12 @@ void EditorFormLogic::registerCommands()
 {
     // Each feature brings its own menu rows and commands.
     m_commands.add(menuRows());
-    m_commands.add(m_edit->menuRows());
     m_commands.add(m_files->menuRows());
+    m_commands.add(m_conversion->menuRows());
     m_commands.add(m_markup->menuRows());
-    m_commands.add(linkMenuRows());
-    m_commands.add(wizardMenuRows());
-    m_commands.add(findMenuRows());
+    m_commands.add(linkMenuRows(*m_links));
     m_commands.add(m_tagLists->menuRows());
     m_tagLists->registerArrays(m_commands);
-    m_commands.add(colourMenuRows());
-    m_commands.add(settingsMenuRows());
-    m_commands.add(previewMenuRows());
-    m_commands.add(printMenuRows());
-    m_commands.add(helpMenuRows());
 }
 
 QList<MenuRow> EditorFormLogic::menuRows()
@@ -128,6 +122,7 @@ void EditorFormLogic::Form_Load()
 
     m_tagLists->FillTagListMenus();
     LoadSetting(*m_ini, m_editor->settings());
+    m_backup->start();
 }
 
 bool EditorFormLogic::Form_QueryUnload()
@@ -152,14 +147,12 @@ void EditorFormLogic::Text1_KeyPress(int keyAscii)
 
 void EditorFormLogic::Toolbar1_ButtonClick(const QString& key)
 {
-    if (const QString command = toolbarCommand(fileBarButtons(), key); !command.isEmpty())
-        m_commands.run(command);
+    runToolbarButton(m_commands, fileBarButtons(), key);
 }
 
 void EditorFormLogic::Toolbar2_ButtonClick(const QString& key)
 {
-    if (const QString command = toolbarCommand(tagBarButtons(), key); !command.isEmpty())
-        m_commands.run(command);
+    runToolbarButton(m_commands, tagBarButtons(), key);
 }
 
 void EditorFormLogic::toggleBar(const QString& item, const QString& bar)
@@ -167,6 +160,8 @@ void EditorFormLogic::toggleBar(const QString& item, const QString& bar)
     const bool show = !m_host.isMenuChecked(item);
     m_host.setMenuChecked(item, show);
     m_host.setToolbarVisible(bar, show);
+    if (m_formResize)
+        m_formResize();
 }
 
 void EditorFormLogic::T_W_Filebar_Click()

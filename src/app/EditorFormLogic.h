@@ -4,23 +4,26 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 namespace quorlex {
 
+class AutoBackup;
 class DocumentFiles;
-class EditCommands;
 class Editor;
 class FileDlg;
 class Host;
 class IniFile;
+class LinkCommands;
 class TagListMenus;
+class TextConversion;
 class TextMarkupCommands;
 
 // The main window's logic without its widgets: the shared objects it keeps for the whole run,
-// the features that need no window of their own, its start-up and close request, and the
-// program's commands by control name.
+// the features that need no window or platform service of their own, its start-up and close
+// request, and the program's commands by control name.
 class EditorFormLogic {
 public:
     EditorFormLogic(Host& host, QString commandLine);
@@ -32,13 +35,15 @@ public:
     IniFile& ini() { return *m_ini; }
     DocumentFiles& files() { return *m_files; }
     TagListMenus& tagLists() { return *m_tagLists; }
+    AutoBackup& backup() { return *m_backup; }
 
     // Every command of the program; features with windows of their own add theirs.
     Commands& commands() { return m_commands; }
     bool run(const QString& name) const { return m_commands.run(name); }
 
     // Start-up: settings file, the page on the command line, the two bars, the list
-    // menus and the insertion settings. A failing step is skipped without a message.
+    // menus, the insertion settings and the backup timer. A failing step is skipped without a
+    // message.
     void Form_Load();
     // The close request; true keeps the window open.
     bool Form_QueryUnload();
@@ -49,8 +54,11 @@ public:
     // A click on a button of the file bar (Toolbar1) or the tag bar (Toolbar2), by its key.
     void Toolbar1_ButtonClick(const QString& key);
     void Toolbar2_ButtonClick(const QString& key);
+    // The toggles show or hide their bar and then lay the window out again.
     void T_W_Filebar_Click();
     void T_W_TagBar_Click();
+    // The main window's resize handler, which the toggles call.
+    void setFormResize(std::function<void()> formResize) { m_formResize = std::move(formResize); }
 
 private:
     // The menus that no feature owns as a whole, the exit command and the bar toggles.
@@ -65,10 +73,13 @@ private:
     std::unique_ptr<FileDlg> m_resourceDialog;
     std::unique_ptr<IniFile> m_ini;
     std::unique_ptr<DocumentFiles> m_files;
-    std::unique_ptr<EditCommands> m_edit;
     std::unique_ptr<TagListMenus> m_tagLists;
     std::unique_ptr<TextMarkupCommands> m_markup;
+    std::unique_ptr<TextConversion> m_conversion;
+    std::unique_ptr<AutoBackup> m_backup;
+    std::unique_ptr<LinkCommands> m_links;
     Commands m_commands;
+    std::function<void()> m_formResize;
 };
 
 // A Boolean as the settings file stores it: True or False in any case, or a number

@@ -2,6 +2,7 @@
 #include "app/EditorForm.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
@@ -13,11 +14,14 @@ int main(int argc, char** argv)
     // Read before Qt sees the arguments, so that a path holding "-style" or "-reverse" reaches
     // the program whole.
     const QString commandLine = quorlex::pagePathArgument(argc, argv);
+    // The preview's browser engine, loaded later on, shares its drawing contexts with the window.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Qt gets the program name only: none of the page path is taken for one of its options.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("quorlex"));
     QApplication::setOrganizationName(QStringLiteral("quorlex"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorlex/program.svg")));
     // The program speaks Japanese, so Qt's own dialogs do too.
     QTranslator qtTranslations;
     if (qtTranslations.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),

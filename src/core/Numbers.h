@@ -24,6 +24,11 @@ QString toNarrow(QStringView s);
 // the number is too large for a double (overflow).
 std::optional<double> ToNumber(QStringView s);
 
+// value in the general number format: whole numbers without a decimal point, others in their
+// shortest decimal form of at most 15 significant digits, very large or small ones with an
+// exponent ("1E+20", "1E-05").
+QString generalNumberText(double value);
+
 // The nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 double roundHalfEven(double value);
 

@@ -1,5 +1,7 @@
 #include "core/Toolbars.h"
 
+#include "core/Commands.h"
+
 namespace quorlex {
 
 namespace {
@@ -41,6 +43,12 @@ QString toolbarCommand(std::span<const ToolbarButton> buttons, QStringView key)
         if (button.key == key)
             return button.command.toString();
     return QString();
+}
+
+bool runToolbarButton(const Commands& commands, std::span<const ToolbarButton> buttons, QStringView key)
+{
+    const QString command = toolbarCommand(buttons, key);
+    return !command.isEmpty() && commands.run(command);
 }
 
 } // namespace quorlex

@@ -28,9 +28,7 @@ bool namesNoFile(std::error_code error)
 } // namespace
 
 DocumentFiles::DocumentFiles(Editor& editor, FileDlg& documentDialog)
-    : m_editor(editor)
-    , m_dialog(documentDialog)
-    , m_ops(m_systemOps)
+    : DocumentFiles(editor, documentDialog, m_systemOps)
 {
 }
 
@@ -38,6 +36,7 @@ DocumentFiles::DocumentFiles(Editor& editor, FileDlg& documentDialog, FileOps& o
     : m_editor(editor)
     , m_dialog(documentDialog)
     , m_ops(ops)
+    , m_patterns(editor, documentDialog, ops, [this] { return ConfirmSaveChanges(); })
 {
 }
 
@@ -58,6 +57,7 @@ bool DocumentFiles::LoadDocument(const QString& path)
     m_editor.host().editBox().setTextInParts(std::make_unique<DecodedParts>(bytes));
     document.setCurrentFile(path, false, pageCaption(path));
     document.setBackupTicks(0);
+    m_patterns.pageLoaded();
     m_diskBytes = bytes;
     return true;
 }
@@ -92,15 +92,11 @@ bool DocumentFiles::F_Save_Click()
 {
     const EditorDocument& document = m_editor.document();
     if (document.PatternMode())
-        return savePattern();
-    if (document.FilePath().isEmpty())
+        return m_patterns.Save();
+    // The raw text would destroy a pattern that was saved under this path.
+    if (document.FilePath().isEmpty() || m_patterns.isPatternFile(document.FilePath()))
         return F_SaveAS_Click();
     return writePage(document.FilePath());
-}
-
-bool DocumentFiles::savePattern()
-{
-    return F_SaveAS_Click();
 }
 
 bool DocumentFiles::F_SaveAS_Click()
@@ -178,25 +174,15 @@ void DocumentFiles::Text1_OLEDragDrop(const QStringList& paths)
 
 QList<MenuRow> DocumentFiles::menuRows()
 {
-    return {
-        itemRow(QStringLiteral("F_Open"), QStringLiteral("F_0"), QStringLiteral("開く(&O)"),
-            QStringLiteral("Ctrl+O"), [this] { F_Open_Click(); }),
-        itemRow(QStringLiteral("F_Save"), QStringLiteral("F_0"), QStringLiteral("保存(&S)"),
-            QStringLiteral("Ctrl+S"), [this] { F_Save_Click(); }),
-        itemRow(QStringLiteral("F_SaveAS"), QStringLiteral("F_0"), QStringLiteral("名前を付けて保存(&A)"),
-            QString(), [this] { F_SaveAS_Click(); }),
-        menuRow(QStringLiteral("F_Template"), QStringLiteral("F_0"), QStringLiteral("テンプレート(&T)")),
-        itemRow(QStringLiteral("F_T_New"), QStringLiteral("F_Template"), QStringLiteral("新規作成"),
-            QString(), {}),
-        itemRow(
-            QStringLiteral("F_T_Open"), QStringLiteral("F_Template"), QStringLiteral("開く"), QString(), {}),
-        itemRow(
-            QStringLiteral("F_T_Save"), QStringLiteral("F_Template"), QStringLiteral("保存"), QString(), {}),
-        itemRow(QStringLiteral("F_ConvertHTML"), QStringLiteral("F_0"),
-            QStringLiteral("テキストをHTMLに変換(&C)"), QString(), {}),
-        itemRow(QStringLiteral("I_AddTextFile"), QStringLiteral("I_0"),
-            QStringLiteral("テキストファイルの挿入(&T&ｶ)"), QStringLiteral("Shift+F9"), {}),
-    };
+    return m_patterns.menuRows()
+        + QList<MenuRow> {
+              itemRow(QStringLiteral("F_Open"), QStringLiteral("F_0"), QStringLiteral("開く(&O)"),
+                  QStringLiteral("Ctrl+O"), [this] { F_Open_Click(); }),
+              itemRow(QStringLiteral("F_Save"), QStringLiteral("F_0"), QStringLiteral("保存(&S)"),
+                  QStringLiteral("Ctrl+S"), [this] { F_Save_Click(); }),
+              itemRow(QStringLiteral("F_SaveAS"), QStringLiteral("F_0"),
+                  QStringLiteral("名前を付けて保存(&A)"), QString(), [this] { F_SaveAS_Click(); }),
+          };
 }
 
 } // namespace quorlex

@@ -2,6 +2,7 @@
 
 #include "core/MenuRow.h"
 #include "files/FileOps.h"
+#include "files/PagePatterns.h"
 
 #include <QByteArray>
 #include <QString>
@@ -31,8 +32,9 @@ public:
     bool ConfirmSaveChanges();
 
     void F_Open_Click();
-    // Saves the page (Save As when it has no path yet); true when the text was written,
-    // exactly when Modified is false afterwards.
+    // Saves the page (Save As when it has no path yet, or when its path is the pattern file last
+    // opened or saved), or the pattern while the editor holds one; true when the text was
+    // stored, exactly when Modified is false afterwards.
     bool F_Save_Click();
     // Asks for a path and saves there; true when the text was written.
     bool F_SaveAS_Click();
@@ -41,14 +43,13 @@ public:
     void Form_OLEDragDrop(const QStringList& paths);
     void Text1_OLEDragDrop(const QStringList& paths);
 
-    // The File menu items of pages, patterns and text files.
+    // The File menu items of pages and page patterns.
     QList<MenuRow> menuRows();
+
+    PagePatterns& patterns() { return m_patterns; }
 
 private:
     bool hasUnsavedText() const;
-    // What Save does while the editor holds a page pattern: the pattern's body is never
-    // written over a page file without asking, so the user chooses the path.
-    bool savePattern();
     // Writes the editor text to path; on success path becomes the page's path.
     bool writePage(const QString& path);
     QByteArray encodeForSave(const QString& text) const;
@@ -57,6 +58,7 @@ private:
     FileDlg& m_dialog;
     SystemFileOps m_systemOps;
     FileOps& m_ops;
+    PagePatterns m_patterns;
     // The page's bytes as they were last read or written, so that an unchanged page is written
     // back with exactly the bytes it came from (duplicate Shift_JIS codes included).
     QByteArray m_diskBytes;

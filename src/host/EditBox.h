@@ -36,6 +36,9 @@ public:
         setText(text);
     }
     virtual qsizetype length() const = 0;
+    // Replaces the whole text as one edit that a single undo takes back whole; the caret goes
+    // to the start with nothing selected and the view stays where it was.
+    virtual void replaceWholeText(const QString& text) = 0;
 
     virtual qsizetype selStart() const = 0;
     // Moves the caret (clamped to the text) and empties the selection.

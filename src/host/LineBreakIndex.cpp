@@ -174,6 +174,15 @@ void LineBreakIndex::insert(QTextCursor& cursor, QStringView text)
     DisplayBreaks::settle(cursor.document(), cursor.position(), cursor.position());
 }
 
+void LineBreakIndex::insertWhole(QTextCursor& cursor, QStringView text) const
+{
+    // One writer for the whole text: the usual breaks go in with the text, only the others
+    // get a format of their own, and long lines are cut into display pieces as on loading.
+    TextWriter writer(cursor, m_dominant);
+    writer.write(text);
+    writer.finish();
+}
+
 qsizetype LineBreakIndex::breakCharactersUpTo(int blockNumber) const
 {
     const qsizetype usual = breakLength(m_dominant);

@@ -63,6 +63,9 @@ public:
     static void insert(QTextCursor& cursor, QStringView text);
     // Inserts one line break of that kind at the cursor.
     static void insertBreak(QTextCursor& cursor, LineBreak kind);
+    // Inserts the whole text of an emptied document at the cursor, in its open edit block: as
+    // one insertion, with only the breaks that are not the usual kind marked afterwards.
+    void insertWhole(QTextCursor& cursor, QStringView text) const;
 
     qsizetype offsetOf(int position) const;
     int positionOf(qsizetype offset) const;

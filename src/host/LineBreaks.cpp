@@ -18,6 +18,16 @@ qsizetype displayPieceEnd(QStringView text)
     return limit;
 }
 
+QString userBreaksToCrLf(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    text.replace(QChar(0x2028), u'\n');
+    text.replace(QChar(0x2029), u'\n');
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return text;
+}
+
 LineBreak dominantBreakOf(QStringView text)
 {
     std::array<qsizetype, 3> counts {};

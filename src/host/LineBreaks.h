@@ -39,6 +39,11 @@ inline constexpr qsizetype DisplayPieceLength = 200;
 // DisplayPieceLength characters; never between the two halves of a surrogate pair.
 qsizetype displayPieceEnd(QStringView text);
 
+// Breaks the user brings in (typed, pasted, committed by an input method) are CR LF,
+// whatever the clipboard holds; U+2028 and U+2029 never enter the text. U+FDD0 and
+// U+FDD1 are no breaks: they enter as the characters they are.
+QString userBreaksToCrLf(QString text);
+
 // The most frequent break kind of a text (CR LF, a lone LF, a lone CR; U+2029 counts as CR LF);
 // CR LF when it has none or on a tie.
 LineBreak dominantBreakOf(QStringView text);

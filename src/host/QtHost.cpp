@@ -54,7 +54,12 @@ QString QtHost::inputBox(const QString& prompt, const QString& title, const QStr
 
 MsgAnswer QtHost::messageBox(const QString& text, MsgStyle style, const QString& title)
 {
-    QMessageBox box(&m_window);
+    return showMessageBox(m_window, text, style, title);
+}
+
+MsgAnswer showMessageBox(QWidget& owner, const QString& text, MsgStyle style, const QString& title)
+{
+    QMessageBox box(&owner);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setWindowTitle(title.isEmpty() ? productTitle() : title);
     box.setText(displayText(text));

@@ -53,6 +53,10 @@ private:
     mutable QHash<QString, QPointer<QAction>> m_actions;
 };
 
+// A modal message box in front of owner, as the host shows its own; the program's other windows
+// show theirs through it too, so that a message never opens behind the window that asked.
+MsgAnswer showMessageBox(QWidget& owner, const QString& text, MsgStyle style, const QString& title);
+
 // Texts shown in Qt widgets: a CR alone breaks the line as a CR LF or LF does.
 QString displayText(const QString& text);
 

@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -26,19 +27,6 @@
 namespace quorlex {
 
 namespace {
-
-// Breaks the user brings in (typed, pasted, committed by an input method) are CR LF,
-// whatever the clipboard holds; U+2028 and U+2029 never enter the text. U+FDD0 and
-// U+FDD1 are no breaks: they enter as the characters they are.
-QString userBreaksToCrLf(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    text.replace(QChar(0x2028), u'\n');
-    text.replace(QChar(0x2029), u'\n');
-    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return text;
-}
 
 bool hasBreak(const QString& text)
 {
@@ -147,6 +135,24 @@ void SourceEdit::setSourceText(const QString& text)
     m_breaks->setText(text);
     QTextCursor cursor(document());
     setTextCursor(cursor);
+}
+
+void SourceEdit::replaceSourceText(const QString& text)
+{
+    finishFilling();
+    const int across = horizontalScrollBar()->value();
+    const int down = verticalScrollBar()->value();
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    m_breaks->insertWhole(cursor, text);
+    cursor.endEditBlock();
+    setTextCursor(QTextCursor(document()));
+    // Moving the caret to the start scrolled to the top: go back to where the user was (across
+    // as far as the lines laid out so far reach; showing the caret later scrolls as needed).
+    horizontalScrollBar()->setValue(across);
+    verticalScrollBar()->setValue(down);
 }
 
 qsizetype SourceEdit::sourceLength() const

@@ -27,6 +27,8 @@ public:
     QString sourceText() const;
     void setSourceText(const QString& text);
     qsizetype sourceLength() const;
+    // Replaces the whole text as one undo step, the caret at the start and the view kept.
+    void replaceSourceText(const QString& text);
 
     // Replaces the whole text, as setSourceText does, with text that comes in parts: the box
     // shows the first part at once and takes the others while the event loop runs. Until the

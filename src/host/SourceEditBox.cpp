@@ -20,6 +20,10 @@ qsizetype SourceEditBox::length() const
 {
     return m_edit.sourceLength();
 }
+void SourceEditBox::replaceWholeText(const QString& text)
+{
+    m_edit.replaceSourceText(text);
+}
 qsizetype SourceEditBox::selStart() const
 {
     return m_edit.selectionStartOffset();

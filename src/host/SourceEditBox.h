@@ -18,6 +18,7 @@ public:
     void setText(const QString& text) override;
     void setTextInParts(std::unique_ptr<TextParts> parts) override;
     qsizetype length() const override;
+    void replaceWholeText(const QString& text) override;
     qsizetype selStart() const override;
     void setSelStart(qsizetype offset) override;
     qsizetype selLength() const override;

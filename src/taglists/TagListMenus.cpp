@@ -121,10 +121,6 @@ QList<MenuRow> TagListMenus::menuRows()
         separatorRow(QStringLiteral("T_T_Sen1"), snippets),
         itemRow(elementName(Control::T_T_Item, 0), snippets, QStringLiteral("未登録"), QString(),
             [this] { T_T_Item_Click(0); }),
-        itemRow(QStringLiteral("T_CusumTag"), QStringLiteral("T_0"), QStringLiteral("カスタムタグリスト"),
-            QString(), {}),
-        itemRow(QStringLiteral("T_TemplateTag"), QStringLiteral("T_0"), QStringLiteral("ひな型リスト"),
-            QString(), {}),
     };
 }
 

@@ -34,7 +34,7 @@ public:
     // Inserts the content of snippet Index, read from templete.tol now.
     void T_T_Item_Click(qint16 index);
 
-    // The custom tag and snippet submenus and the list window items of the Tools menu.
+    // The custom tag and snippet submenus of the Tools menu.
     QList<MenuRow> menuRows();
     // The commands of the run-time elements of the two item arrays.
     void registerArrays(Commands& commands);

@@ -4,9 +4,9 @@
 
 namespace quorlex {
 
-// The Insert menu items of links and media, and the Tools menu's colour palette. Items without
-// a command yet are shown disabled.
-QList<MenuRow> linkMenuRows();
-QList<MenuRow> colourMenuRows();
+class LinkCommands;
+
+// The Insert menu items of links and media, with their commands.
+QList<MenuRow> linkMenuRows(LinkCommands& commands);
 
 } // namespace quorlex

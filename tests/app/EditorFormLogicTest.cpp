@@ -71,11 +71,15 @@ TEST_F(Lifecycle, HiddenBarComesBackHiddenAndTogglesAreStored)
         EXPECT_TRUE(shown("Toolbar1"));
         EXPECT_FALSE(shown("Toolbar2"));
         EXPECT_FALSE(checked("T_W_TagBar"));
+        // Each toggle lays the window out again once its bar has changed.
+        QList<std::pair<bool, bool>> barsAtResize;
+        logic.setFormResize([&] { barsAtResize.append({ shown("Toolbar1"), shown("Toolbar2") }); });
         logic.run(QStringLiteral("T_W_Filebar"));
         EXPECT_FALSE(checked("T_W_Filebar"));
         EXPECT_FALSE(shown("Toolbar1"));
         logic.run(QStringLiteral("T_W_TagBar"));
         EXPECT_TRUE(shown("Toolbar2"));
+        EXPECT_EQ(barsAtResize, (QList<std::pair<bool, bool>> { { false, false }, { false, true } }));
         EXPECT_FALSE(logic.Form_QueryUnload());
     }
     EXPECT_EQ(readIni(), QByteArray("[Main]\r\nFileBar=False\r\nTagBar=True\r\n"));

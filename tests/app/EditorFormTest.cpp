@@ -5,23 +5,34 @@
 #include "app/MenuOrder.h"
 #include "core/Commands.h"
 #include "core/Editor.h"
+#include "core/FormLayout.h"
 #include "host/QtHost.h"
 #include "host/SourceEdit.h"
+#include "preview/ManualViewer.h"
+#include "preview/PrintCommands.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 #include "support/TestHome.h"
+#include "taglists/HtmlTagList.h"
+#include "tags/HtmlSelectColor.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDragEnterEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QHelpEvent>
 #include <QInputMethodEvent>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrintDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
+#include <QStatusBar>
 #include <QTest>
 #include <QTextDocument>
 #include <QToolBar>
@@ -84,7 +95,15 @@ TEST_F(MainWindow, StartsWithTheProductTitleAndEveryMenu)
         { "I_Table", u"表(&E&ｲ)", "Shift+F3" },
         { "T_C_Item_0", u"未登録", "" },
         { "E_AllSelect", u"すべて選択(&A)", "Ctrl+A" },
+        { "E_Paste", u"貼り付け(&P)", "" },
+        { "E_Find", u"検索(&F)", "Ctrl+F" },
+        { "E_FindNext", u"次を検索", "F3" },
+        { "E_GotoTop", u"先頭へ移動", "Ctrl+T" },
+        { "E_GotoEOF", u"最後へ移動", "Ctrl+E" },
+        { "I_Frame", u"フレーム", "" },
         { "H_Topic", u"ヘルプ", "F1" },
+        { "F_PreView", u"ブラウザでプレビュー(&V)", "F5" },
+        { "T_SelectColor", u"色の指定", "Ctrl+M" },
     };
     for (const Row& r : rows) {
         QAction* a = action(QString::fromLatin1(r.name));
@@ -107,9 +126,11 @@ TEST_F(MainWindow, StartsWithTheProductTitleAndEveryMenu)
     EXPECT_TRUE(action(QStringLiteral("F_Save"))->isEnabled());
     EXPECT_TRUE(action(QStringLiteral("T_C_Add"))->isEnabled());
     EXPECT_FALSE(action(QStringLiteral("T_C_Item_0"))->isEnabled());
+    // Printing, settings, help and about are there.
+    for (const char* name : { "F_PrintSetup", "F_PrintHTML", "T_Setting", "H_Topic", "H_Version" })
+        EXPECT_TRUE(action(QString::fromLatin1(name))->isEnabled()) << name;
     // Parts of the program still to come are present but disabled.
-    EXPECT_FALSE(action(QStringLiteral("I_Table"))->isEnabled());
-    EXPECT_FALSE(action(QStringLiteral("F_PreView"))->isEnabled());
+    EXPECT_TRUE(action(QStringLiteral("I_Table"))->isEnabled());
 }
 
 TEST_F(MainWindow, BarTogglesHideAndShowTheirBars)
@@ -120,6 +141,74 @@ TEST_F(MainWindow, BarTogglesHideAndShowTheirBars)
     trigger(QStringLiteral("T_W_TagBar"));
     EXPECT_TRUE(action(QStringLiteral("T_W_TagBar"))->isChecked());
     EXPECT_FALSE(form.tagBar()->isHidden());
+}
+
+TEST_F(MainWindow, TheTabStripFillsWhatTheBarsLeave)
+{
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.resize(700, 500);
+    const QWidget* strip = form.centralWidget();
+    for (const char* toggle : { "", "T_W_Filebar", "T_W_TagBar", "T_W_Filebar", "T_W_TagBar" }) {
+        SCOPED_TRACE(toggle);
+        if (*toggle)
+            trigger(QString::fromLatin1(toggle));
+        QCoreApplication::sendPostedEvents();
+        const int menu = form.menuBar()->height();
+        const FormLayout layout = formLayout({ QSize(form.width(), form.height() - menu),
+            !form.fileBar()->isHidden(), form.fileBar()->height(), !form.tagBar()->isHidden(),
+            form.tagBar()->width(), form.statusBar()->height() });
+        ASSERT_TRUE(layout.tabStrip);
+        EXPECT_EQ(strip->geometry(), layout.tabStrip->translated(0, menu));
+        EXPECT_EQ(form.editBox().width(), strip->width());
+        EXPECT_EQ(strip->geometry().bottom() + 1, form.statusBar()->geometry().top());
+    }
+    // Both bars hidden: the tab strip starts at the client area's corner.
+    trigger(QStringLiteral("T_W_Filebar"));
+    trigger(QStringLiteral("T_W_TagBar"));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(strip->geometry().topLeft(), QPoint(0, form.menuBar()->height()));
+    EXPECT_EQ(strip->width(), form.width());
+}
+
+TEST_F(MainWindow, ToolbarImagesAreDrawnInTheBarsTextColour)
+{
+    // The left edge of the new page's sheet is an outline: light on a dark bar, dark on a light one.
+    auto outline = [this] {
+        return action(QStringLiteral("Toolbar1_new"))
+            ->icon()
+            .pixmap(QSize(16, 16))
+            .toImage()
+            .pixelColor(3, 8);
+    };
+    const QPalette light = QApplication::palette();
+    EXPECT_LT(outline().lightness(), 128);
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+    dark.setColor(QPalette::WindowText, QColor(0xef, 0xf0, 0xf1));
+    QApplication::setPalette(dark);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_GT(outline().lightness(), 200);
+    QApplication::setPalette(light);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_LT(outline().lightness(), 128);
+}
+
+TEST_F(MainWindow, HelpAndPrintingOpenTheirWindows)
+{
+    form.show();
+    // The help command opens the manual once; again while it is open it only brings it back.
+    trigger(QStringLiteral("H_Topic"));
+    QPointer<ManualViewer> viewer = form.helpLauncher().viewer();
+    ASSERT_TRUE(viewer);
+    trigger(QStringLiteral("H_Topic"));
+    EXPECT_EQ(form.helpLauncher().viewer(), viewer);
+    viewer->close();
+
+    // A cancelled print dialog prints nothing and says nothing.
+    test::whenModal<QPrintDialog>([](QPrintDialog* d) { d->reject(); });
+    trigger(QStringLiteral("F_PrintHTML"));
+    EXPECT_TRUE(form.printing().printerDialog().Cancel());
 }
 
 TEST_F(MainWindow, MenuCommandsInsertThroughTheRealInputBox)
@@ -299,9 +388,94 @@ TEST_F(MainWindow, BarsHaveNoMenuOfTheirOwn)
     EXPECT_EQ(static_cast<QMainWindow&>(form).createPopupMenu(), nullptr);
 }
 
+TEST_F(MainWindow, ColourButtonAndPaletteAgree)
+{
+    form.show();
+    QAction* button = action(QStringLiteral("Toolbar1_color"));
+    ASSERT_TRUE(button->isEnabled());
+    button->trigger();
+    HtmlSelectColor* palette = form.colourWindow().window();
+    ASSERT_NE(palette, nullptr);
+    EXPECT_TRUE(palette->isVisible());
+    button->trigger();
+    EXPECT_FALSE(palette->isVisible());
+
+    // The menu item shows it without pressing the button; pressing then changes nothing.
+    trigger(QStringLiteral("T_SelectColor"));
+    EXPECT_TRUE(palette->isVisible());
+    EXPECT_FALSE(button->isChecked());
+    button->trigger();
+    EXPECT_TRUE(palette->isVisible());
+
+    form.editor().settings().UpperCaseTags = true;
+    form.editBox().setSourceText(QStringLiteral("Hello"));
+    form.host().editBox().setSelLength(5);
+    palette->option(PaletteColour::Red)->click();
+    palette->applyButton()->click();
+    EXPECT_EQ(text(), QStringLiteral("<FONT COLOR=\"RED\">Hello</FONT>"));
+    EXPECT_TRUE(palette->isVisible());
+    // Hidden by the button, it keeps its choice.
+    button->trigger();
+    button->trigger();
+    EXPECT_EQ(palette->colour(), PaletteColour::Red);
+
+    // Closed by its frame, it releases the button and starts afresh at the next press.
+    palette->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form.colourWindow().window(), nullptr);
+    EXPECT_FALSE(button->isChecked());
+    button->trigger();
+    ASSERT_NE(form.colourWindow().window(), nullptr);
+    EXPECT_EQ(form.colourWindow().window()->colour(), PaletteColour::None);
+}
+
+TEST_F(MainWindow, TagListWindowInsertsTheDoubleClickedTag)
+{
+    form.show();
+    test::writeBytes(home.file(QStringLiteral("usertag.tol")), "TOL0=<MARK>\r\nTOL1=<KBD></KBD>\r\n");
+    form.editor().settings().UpperCaseTags = false;
+    trigger(QStringLiteral("T_CusumTag"));
+    HtmlTagList* window = form.tagListWindow().window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("タグリスト"));
+    ASSERT_EQ(window->list()->count(), 2);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    QListWidget* list = window->list();
+    const QPoint at = list->visualItemRect(list->item(1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(text(), QStringLiteral("<KBD></KBD>"));
+}
+
 TEST(CommandLine, EverythingAfterTheProgramNameIsOnePath)
 {
     const char* argv[] = { "quorlex", "my", "-reverse", "-style", "page.html" };
     EXPECT_EQ(pagePathArgument(5, argv), QStringLiteral("my -reverse -style page.html"));
     EXPECT_EQ(pagePathArgument(1, argv), QString());
+}
+
+TEST_F(MainWindow, MenuPasteFollowsTheTagCaseWhileTheBoxKeysDoNot)
+{
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.editor().settings().UpperCaseTags = false;
+    SourceEdit& box = form.editBox();
+    box.setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("Hello World\n"));
+    trigger(QStringLiteral("E_Paste"));
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(text(), QStringLiteral("hello world\r\nHello World\r\n"));
+
+    // The box's own Ctrl+A, Ctrl+C and Ctrl+Z stay the menu's and the box's as before.
+    form.host().editBox().setSelStart(3);
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier); // すべて選択: from the caret on
+    EXPECT_EQ(form.host().editBox().selText(), text().mid(3));
+    QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), text().mid(3));
+    QTest::keyClick(&box, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(form.host().editBox().selStart(), 0);
+    QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text(), QStringLiteral("hello world\r\n"));
 }

@@ -73,10 +73,11 @@ TEST_F(DocumentFilesTest, SaveWhileEditingPatternNeverWritesOverThePageFile)
     EXPECT_EQ(m_host.fileRequests.size(), 1);
     EXPECT_TRUE(m_editor.document().Modified());
 
-    answerFile(path("body.html"));
+    answerFile(path("body.hpf"));
     EXPECT_TRUE(m_files.F_Save_Click());
     EXPECT_EQ(m_host.fileRequests.size(), 2);
-    EXPECT_EQ(readBytes(path("body.html")), "<P>pattern body</P>");
+    EXPECT_EQ(m_host.fileRequests[1].title, QStringLiteral("ホームページテンプレートの保存"));
+    EXPECT_EQ(readBytes(path("body.hpf")), "\"\"\r\n\"\"\r\n\"\"\r\n\"<P>pattern body</P>\"\r\n");
     EXPECT_EQ(readBytes(path("page.html")), "<HTML>page</HTML>");
     EXPECT_FALSE(m_editor.document().Modified());
     EXPECT_TRUE(m_editor.document().PatternMode());

@@ -12,6 +12,14 @@ void StringEditBox::setText(const QString& text)
     m_undo.clear();
 }
 
+void StringEditBox::replaceWholeText(const QString& text)
+{
+    m_undo.append(m_text);
+    m_text = text;
+    m_start = 0;
+    m_length = 0;
+}
+
 void StringEditBox::setSelStart(qsizetype offset)
 {
     m_start = std::clamp<qsizetype>(offset, 0, m_text.size());

@@ -12,6 +12,7 @@ public:
     QString text() const override { return m_text; }
     void setText(const QString& text) override;
     qsizetype length() const override { return m_text.size(); }
+    void replaceWholeText(const QString& text) override;
     qsizetype selStart() const override { return m_start; }
     void setSelStart(qsizetype offset) override;
     qsizetype selLength() const override { return m_length; }

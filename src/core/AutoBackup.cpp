@@ -1,0 +1,44 @@
+#include "core/AutoBackup.h"
+
+#include "core/Editor.h"
+#include "dialogs/PathHelpers.h"
+#include "files/ShiftJisCodec.h"
+#include "host/Host.h"
+
+namespace quorlex {
+
+AutoBackup::AutoBackup(Editor& editor, const QString& programDirectory, std::chrono::milliseconds interval)
+    : AutoBackup(editor, programDirectory, m_systemOps, interval)
+{
+}
+
+AutoBackup::AutoBackup(
+    Editor& editor, const QString& programDirectory, FileOps& ops, std::chrono::milliseconds interval)
+    : m_editor(editor)
+    , m_backupFile(WithBackslash(programDirectory) + BackupFileName)
+    , m_ops(ops)
+{
+    m_timer.setInterval(interval);
+    QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { Timer1_Timer(); });
+}
+
+void AutoBackup::Timer1_Timer()
+{
+    const QString text = m_editor.host().editBox().text();
+    if (text.isEmpty())
+        return;
+    EditorDocument& document = m_editor.document();
+    document.setBackupTicks(qint16(document.BackupTicks() + 1));
+    if (document.BackupTicks() < TicksPerBackup)
+        return;
+
+    const QString caption = document.caption();
+    document.setCaption(Notice);
+    // The new backup goes beside the old one and is renamed over it, so a crash during the
+    // write leaves the previous backup whole.
+    (void)replaceFile(m_ops, m_backupFile, ShiftJis::encode(text));
+    document.setBackupTicks(0);
+    document.setCaption(caption);
+}
+
+} // namespace quorlex
