@@ -1,90 +1,199 @@
-// How the editing box copes with a large page: typing a character in the middle, and
-// converting between text offsets and the widget's positions. The page is ~50 MB with
-// CR LF line ends and a sprinkling of LF-only lines, so both conversion paths are used.
+// The editing box under a user's hands on large pages, in the program's own window: a key
+// press in the middle of a page (the program's key handler, TextRefrash and the Enter rule
+// included, and the repaint that follows), a key press inside one very long line, saving a
+// large page beside iconv encoding the same text, and the box's offset conversions.
+#include "BenchPages.h"
+#include "OpenedPage.h"
+
+#include "app/EditorForm.h"
+#include "core/Editor.h"
 #include "host/LineBreakIndex.h"
+#include "host/QtHost.h"
 #include "host/SourceEdit.h"
-#include "host/SourceEditBox.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <iconv.h>
+
+#include <algorithm>
+#include <ctime>
+#include <map>
 #include <memory>
+#include <vector>
 
 using namespace quorlex;
+using namespace quorlex::bench;
 
 namespace {
 
-QString bigPage(qsizetype targetChars)
+double threadCpuSeconds()
 {
-    const QString line = QStringLiteral(
-        "<P>日本語のテキストと English text, <B>太字</B> &amp; <A HREF=\"x.html\">link</A></P>");
-    QString page;
-    page.reserve(targetChars + 200);
-    int n = 0;
-    while (page.size() < targetChars) {
-        page += line;
-        page += (++n % 97 == 0) ? QStringLiteral("\n") : QStringLiteral("\r\n");
-    }
-    return page;
+    timespec t {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
 }
 
-struct Page {
-    std::unique_ptr<SourceEdit> edit;
-    std::unique_ptr<SourceEditBox> box;
-    qsizetype length = 0;
-};
-
-Page& page()
+// A window opened with a copy of a page, shown, with the whole page in the box.
+std::unique_ptr<EditorForm> openCopy(const QString& page, const QString& name)
 {
-    static Page p = [] {
-        Page made;
-        made.edit = std::make_unique<SourceEdit>();
-        made.box = std::make_unique<SourceEditBox>(*made.edit);
-        made.box->setText(bigPage(qsizetype(50) * 1000 * 1000)); // ~50 MB as a Shift_JIS file
-        made.length = made.box->length();
-        return made;
-    }();
-    return p;
+    static QTemporaryDir copies;
+    const QString copy = copies.filePath(name);
+    QFile::remove(copy);
+    QFile::copy(page, copy);
+    auto form = std::make_unique<EditorForm>(copy);
+    form->resize(960, 680);
+    form->show();
+    waitUntilFilled(*form);
+    QApplication::processEvents();
+    return form;
 }
 
-void BM_TypeOneCharacterInTheMiddle(benchmark::State& state)
+EditorForm& typicalForm(int megabytes)
 {
-    Page& p = page();
-    qsizetype at = p.length / 2;
+    static std::map<int, std::unique_ptr<EditorForm>> forms;
+    auto& form = forms[megabytes];
+    if (!form)
+        form = openCopy(typicalPageFile(megabytes), QStringLiteral("typing-%1.html").arg(megabytes));
+    return *form;
+}
+
+EditorForm& minifiedForm(int megabytes)
+{
+    static std::map<int, std::unique_ptr<EditorForm>> forms;
+    auto& form = forms[megabytes];
+    if (!form)
+        form = openCopy(minifiedPageFile(megabytes), QStringLiteral("minified-%1.html").arg(megabytes));
+    return *form;
+}
+
+void caretToMiddle(EditorForm& form)
+{
+    EditBox& box = form.host().editBox();
+    box.setSelStart(box.length() / 2);
+    form.editBox().ensureCursorVisible();
+    QApplication::processEvents();
+}
+
+void pressKey(QWidget* widget, Qt::Key key, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &release);
+    QApplication::processEvents();
+}
+
+// The median CPU time of a key press and the repaint after it, over many presses.
+void measureKeys(benchmark::State& state, EditorForm& form, Qt::Key key, const QString& text)
+{
+    caretToMiddle(form);
+    const int requested = qEnvironmentVariableIntValue("QUORLEX_BENCH_PRESSES");
+    const int Presses = requested > 0 ? requested : 200;
     for (auto _ : state) {
-        p.box->setSelStart(at);
-        p.box->setSelText(QStringLiteral("x"));
-        benchmark::DoNotOptimize(p.box->selStart());
-        at += 7;
+        std::vector<double> times;
+        times.reserve(Presses);
+        for (int i = 0; i < Presses; ++i) {
+            const double start = threadCpuSeconds();
+            pressKey(&form.editBox(), key, text);
+            times.push_back(threadCpuSeconds() - start);
+        }
+        std::nth_element(times.begin(), times.begin() + Presses / 2, times.end());
+        state.SetIterationTime(times[Presses / 2]);
     }
 }
-BENCHMARK(BM_TypeOneCharacterInTheMiddle)->Unit(benchmark::kMicrosecond);
 
-void BM_TypeEnterInTheMiddle(benchmark::State& state)
+void BM_TypeLetter(benchmark::State& state)
 {
-    Page& p = page();
-    qsizetype at = p.length / 3;
+    measureKeys(state, typicalForm(int(state.range(0))), Qt::Key_A, QStringLiteral("a"));
+}
+
+void BM_TypeEnter(benchmark::State& state)
+{
+    measureKeys(state, typicalForm(int(state.range(0))), Qt::Key_Return, QStringLiteral("\r"));
+}
+
+void BM_TypeLetterInLongLine(benchmark::State& state)
+{
+    measureKeys(state, minifiedForm(int(state.range(0))), Qt::Key_A, QStringLiteral("a"));
+}
+
+// Save after a change, so that the text is encoded afresh. CPU time: the disk is not ours.
+void BM_SavePage(benchmark::State& state)
+{
+    static std::unique_ptr<EditorForm> form;
+    if (!form)
+        form = openCopy(typicalPageFile(double(state.range(0))), QStringLiteral("save.html"));
+    caretToMiddle(*form);
     for (auto _ : state) {
-        p.box->setSelStart(at);
-        p.box->setSelText(QStringLiteral("<BR>\r\n"));
-        at += 11;
+        pressKey(&form->editBox(), Qt::Key_A, QStringLiteral("a"));
+        const double start = processCpuSeconds();
+        if (!form->runCommand(QStringLiteral("F_Save")) || form->editor().document().Modified())
+            state.SkipWithError("the page was not saved");
+        state.SetIterationTime(processCpuSeconds() - start);
     }
 }
-BENCHMARK(BM_TypeEnterInTheMiddle)->Unit(benchmark::kMicrosecond);
+
+// iconv "CP932" encoding the same text into a buffer of the size it needs.
+void BM_IconvEncode(benchmark::State& state)
+{
+    const QString text = typicalPageText(double(state.range(0)));
+    iconv_t cd = iconv_open("CP932", "UTF-16LE");
+    for (auto _ : state) {
+        const double start = processCpuSeconds();
+        QByteArray bytes(text.size() * 2, Qt::Uninitialized);
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        char* in = const_cast<char*>(reinterpret_cast<const char*>(text.utf16()));
+        size_t inLeft = size_t(text.size()) * 2;
+        char* out = bytes.data();
+        size_t outLeft = size_t(bytes.size());
+        if (iconv(cd, &in, &inLeft, &out, &outLeft) == size_t(-1))
+            state.SkipWithError("iconv failed");
+        bytes.truncate(bytes.size() - qsizetype(outLeft));
+        benchmark::DoNotOptimize(bytes);
+        state.SetIterationTime(processCpuSeconds() - start);
+    }
+    iconv_close(cd);
+}
 
 void BM_OffsetToPositionAndBack(benchmark::State& state)
 {
-    Page& p = page();
-    const LineBreakIndex& index = p.edit->lineBreaks();
+    EditorForm& form = typicalForm(int(state.range(0)));
+    const LineBreakIndex& index = form.editBox().lineBreaks();
+    const qsizetype length = form.editBox().sourceLength();
     qsizetype offset = 12345;
     for (auto _ : state) {
         const int pos = index.positionOf(offset);
         benchmark::DoNotOptimize(index.offsetOf(pos));
-        offset = (offset * 7919 + 13) % p.length;
+        offset = (offset * 7919 + 13) % length;
     }
 }
-BENCHMARK(BM_OffsetToPositionAndBack)->Unit(benchmark::kMicrosecond);
+
+void registerBenchmarks()
+{
+    const int reps = std::max(1, qEnvironmentVariableIntValue("QUORLEX_BENCH_REPETITIONS"));
+    auto manual = [reps](benchmark::internal::Benchmark* b, benchmark::TimeUnit unit) {
+        b->Iterations(1)->Repetitions(reps)->UseManualTime()->Unit(unit);
+    };
+    for (int megabytes : { 1, 10, 50 }) {
+        manual(benchmark::RegisterBenchmark("BM_TypeLetter", BM_TypeLetter)->Arg(megabytes),
+            benchmark::kMicrosecond);
+        manual(benchmark::RegisterBenchmark("BM_TypeEnter", BM_TypeEnter)->Arg(megabytes),
+            benchmark::kMicrosecond);
+    }
+    manual(benchmark::RegisterBenchmark("BM_TypeLetterInLongLine", BM_TypeLetterInLongLine)->Arg(5),
+        benchmark::kMicrosecond);
+    manual(benchmark::RegisterBenchmark("BM_SavePage", BM_SavePage)->Arg(50), benchmark::kMillisecond);
+    manual(benchmark::RegisterBenchmark("BM_IconvEncode", BM_IconvEncode)->Arg(50), benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_OffsetToPositionAndBack", BM_OffsetToPositionAndBack)
+        ->Arg(50)
+        ->Unit(benchmark::kMicrosecond);
+}
 
 } // namespace
 
@@ -93,6 +202,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    registerBenchmarks();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

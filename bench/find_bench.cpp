@@ -1,6 +1,7 @@
 // Replace all on a large page: 100,000 replacements in a ~10 MB page, through the real editing
 // box, next to Qt's own QString::replace and sed on the same text. "SetText" is what loading the
-// result alone costs the box; Replace all's own work is what it takes beyond that.
+// result alone costs the box; Replace all's own work is what it takes beyond that. And FindText
+// of a text near the end of a ~50 MB page beside memmem looking for it in the same characters.
 #include "core/Editor.h"
 #include "find/HtmlFind.h"
 #include "find/TextSearch.h"
@@ -15,6 +16,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <memory>
 
 using namespace quorlex;
@@ -124,6 +126,39 @@ void BM_Sed(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Sed)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+const QString Needle = QStringLiteral("<P ID=last>");
+
+// Five of the replace page, then the text looked for, then one more line.
+const QString& hugePage()
+{
+    static const QString page = bigPage().repeated(5) + Needle + QStringLiteral("</P>\r\n");
+    return page;
+}
+
+void BM_FindTextNearTheEnd(benchmark::State& state)
+{
+    BoxHost host;
+    Editor editor(host);
+    QuietFindWindow window;
+    HtmlFind find(editor, window);
+    host.real.setText(hugePage());
+    for (auto _ : state) {
+        host.real.setSelStart(0);
+        if (!find.FindText(Needle))
+            state.SkipWithError("not found");
+    }
+}
+BENCHMARK(BM_FindTextNearTheEnd)->Unit(benchmark::kMillisecond);
+
+void BM_Memmem(benchmark::State& state)
+{
+    const QString& page = hugePage();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            memmem(page.utf16(), size_t(page.size()) * 2, Needle.utf16(), size_t(Needle.size()) * 2));
+}
+BENCHMARK(BM_Memmem)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,16 +1,19 @@
 // The editing box's line-end index under random edits, undo and redo on texts with mixed line
-// ends: the text comes out as a plain string model says, and document positions and text
-// offsets map onto each other. Only the index's public functions are used, so display-only
-// layout inside the document may change without touching this target.
+// ends and long lines: the text comes out as a plain string model says, document positions and
+// text offsets map onto each other, and a long line is shown in display pieces (breaks that the
+// text does not hold) exactly while it is long.
 #include "FuzzText.h"
 
+#include "host/DisplayBreaks.h"
 #include "host/LineBreakIndex.h"
 
 #include <QApplication>
 #include <QPlainTextDocumentLayout>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <vector>
 
 using namespace quorlex;
@@ -61,6 +64,27 @@ private:
             "an offset maps to a position and back",
             fuzz::visible(m_model) + QStringLiteral(" @") + QString::number(offset));
         return { position, back };
+    }
+
+    // Up to ten long lines' worth of one character, sometimes with tags in it, and when not typed
+    // with breaks and characters the document keeps for itself (typing brings in neither).
+    static QString longRun(FuzzedDataProvider& data, bool typed)
+    {
+        static const QString marks = QStringLiteral(u">\r\n\uFDD0");
+        QString run(data.ConsumeIntegralInRange<qsizetype>(0, 10 * LongLineLength),
+            Alphabet[data.ConsumeIntegralInRange<qsizetype>(0, 3)]);
+        for (int n = data.ConsumeIntegralInRange(0, 8); n > 0 && !run.isEmpty(); --n)
+            run[data.ConsumeIntegralInRange<qsizetype>(0, run.size() - 1)]
+                = marks[data.ConsumeIntegralInRange<qsizetype>(0, typed ? 0 : marks.size() - 1)];
+        return run;
+    }
+
+    static QString textWithLongLine(FuzzedDataProvider& data)
+    {
+        QString text = fuzz::textOf(data, Alphabet, 64);
+        if (data.ConsumeBool())
+            text.insert(data.ConsumeIntegralInRange<qsizetype>(0, text.size()), longRun(data, false));
+        return text;
     }
 
     std::pair<int, qsizetype> anyOffset(FuzzedDataProvider& data) const
@@ -144,12 +168,12 @@ private:
             m_model = m_states.at(std::size_t(m_document.availableUndoSteps()));
             return;
         case 5:
-            setText(fuzz::textOf(data, Alphabet, 64));
+            setText(textWithLongLine(data));
             return;
         case 6: { // the whole text replaced in one undo step, as Replace All does
-            const QString text = fuzz::textOf(data, Alphabet, 64);
+            const QString text = textWithLongLine(data);
             if (trace)
-                std::fprintf(stderr, "whole text %s\n", qPrintable(fuzz::visible(text)));
+                std::fprintf(stderr, "whole text %s\n", qPrintable(fuzz::visible(text.left(200))));
             cursor.beginEditBlock();
             cursor.select(QTextCursor::Document);
             cursor.removeSelectedText();
@@ -158,15 +182,22 @@ private:
             m_model = asStored(text);
             break;
         }
-        default: { // a long line, where the layout may break it for display only
+        default: { // a long run typed or pasted: the line around it may come to be shown in pieces
             const auto [position, offset] = anyOffset(data);
-            const QString run(data.ConsumeIntegralInRange(0, 20000),
-                Alphabet[data.ConsumeIntegralInRange<qsizetype>(0, 3)]);
+            const bool typed = data.ConsumeBool();
+            const QString run = longRun(data, typed);
             if (trace)
-                std::fprintf(stderr, "insert %lld times %s at %lld\n", qlonglong(run.size()),
-                    qPrintable(fuzz::visible(run.left(1))), qlonglong(offset));
+                std::fprintf(stderr, "%s %lld times %s at %lld\n", typed ? "type" : "paste",
+                    qlonglong(run.size()), qPrintable(fuzz::visible(run.left(1))), qlonglong(offset));
             cursor.setPosition(position);
-            cursor.insertText(run);
+            cursor.beginEditBlock();
+            if (typed) { // as the box applies a key: the text, then the display breaks around it
+                cursor.insertText(run);
+                DisplayBreaks::settle(&m_document, position, cursor.position());
+            } else {
+                LineBreakIndex::insert(cursor, run);
+            }
+            cursor.endEditBlock();
             m_model.insert(offset, run);
             break;
         }
@@ -188,6 +219,7 @@ private:
         check(m_index.length() == m_model.size(), "the length counts CR LF as two", fuzz::visible(m_model));
         check(m_index.positionOf(m_model.size()) == m_document.characterCount() - 1,
             "the text's end is the document's end", fuzz::visible(m_model));
+        verifyDisplayPieces();
         // Every offset of a short text, a few of a long one.
         const bool all = m_model.size() <= 256;
         int previous = 0;
@@ -197,6 +229,29 @@ private:
             if (all)
                 check(position >= previous, "positions grow with offsets", fuzz::visible(m_model));
             previous = position;
+        }
+    }
+
+    // A line longer than LongLineLength is shown in pieces of at most DisplayPieceLength
+    // characters; a shorter line in one piece.
+    void verifyDisplayPieces() const
+    {
+        for (QTextBlock block = m_document.begin(); block.isValid();) {
+            qsizetype lineLength = 0;
+            int longestPiece = 0;
+            int pieces = 0;
+            do {
+                lineLength += block.length() - 1;
+                longestPiece = std::max(longestPiece, block.length() - 1);
+                ++pieces;
+                block = block.next();
+            } while (block.isValid() && m_index.breakBefore(block) == LineBreak::Display);
+            check(lineLength > LongLineLength ? longestPiece <= DisplayPieceLength : pieces == 1,
+                "a line is in display pieces exactly while it is long",
+                QStringLiteral("%1 characters, %2 pieces, the longest %3")
+                    .arg(lineLength)
+                    .arg(pieces)
+                    .arg(longestPiece));
         }
     }
 

@@ -74,6 +74,11 @@ EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
     m_edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     buildTabStrip();
     buildStatusBar();
+    // A large page fills the box while the window is already up; the status bar tells how far.
+    connect(m_edit, &SourceEdit::fillProgress, this, [this](int percent) {
+        statusBar()->showMessage(QStringLiteral("ページを読み込んでいます… %1%").arg(percent));
+    });
+    connect(m_edit, &SourceEdit::filled, statusBar(), &QStatusBar::clearMessage);
 
     m_host = std::make_unique<QtHost>(*this, *m_edit);
     m_logic = std::make_unique<EditorFormLogic>(*m_host, commandLine);

@@ -24,13 +24,16 @@ AutoBackup::AutoBackup(
 
 void AutoBackup::Timer1_Timer()
 {
-    const QString text = m_editor.host().editBox().text();
-    if (text.isEmpty())
+    // The text is read only when it is written: copying a large page every minute would stall
+    // the window each time.
+    EditBox& box = m_editor.host().editBox();
+    if (box.length() == 0)
         return;
     EditorDocument& document = m_editor.document();
     document.setBackupTicks(qint16(document.BackupTicks() + 1));
     if (document.BackupTicks() < TicksPerBackup)
         return;
+    const QString text = box.text();
 
     const QString caption = document.caption();
     document.setCaption(Notice);

@@ -4,6 +4,7 @@
 #include "core/Editor.h"
 #include "dialogs/FileDlg.h"
 #include "dialogs/PathHelpers.h"
+#include "files/DecodedParts.h"
 #include "files/FileErrorText.h"
 #include "files/SaveErrorMessage.h"
 #include "files/ShiftJisCodec.h"
@@ -52,12 +53,11 @@ bool DocumentFiles::LoadDocument(const QString& path)
     }
 
     EditorDocument& document = m_editor.document();
-    const QString text = ShiftJis::decode(bytes);
-    m_editor.host().editBox().setText(text);
+    // A large page is decoded as the box takes it, so the window shows its start at once.
+    m_editor.host().editBox().setTextInParts(std::make_unique<DecodedParts>(bytes));
     document.setCurrentFile(path, false, pageCaption(path));
     document.setBackupTicks(0);
     m_patterns.pageLoaded();
-    m_diskText = text;
     m_diskBytes = bytes;
     return true;
 }
@@ -102,7 +102,7 @@ bool DocumentFiles::F_Save_Click()
 bool DocumentFiles::F_SaveAS_Click()
 {
     // An empty page is never saved.
-    if (m_editor.host().editBox().text().isEmpty())
+    if (m_editor.host().editBox().length() == 0)
         return false;
     m_dialog.setTitle(QStringLiteral("ホームページの保存"));
     m_dialog.setFilter(QStringLiteral("ホームページ|*.htm;*.html|すべてのファイル|*.*|"));
@@ -124,24 +124,26 @@ bool DocumentFiles::writePage(const QString& path)
         return false;
     }
     m_editor.document().setCurrentFile(path, false, pageCaption(path));
-    m_diskText = text;
     m_diskBytes = bytes;
     return true;
 }
 
 QByteArray DocumentFiles::encodeForSave(const QString& text) const
 {
-    // The loaded bytes read as this very text, so they are a faithful form of it; encoding
-    // afresh would turn duplicate codes (NEC and IBM rows) into the preferred ones.
-    if (text == m_diskText)
+    // Bytes that read as this very text are a faithful form of it; encoding afresh would turn
+    // duplicate codes (NEC and IBM rows) into the preferred ones. The text such bytes read as
+    // encodes to as many bytes, so only then is it worth decoding them to compare.
+    QByteArray encoded = ShiftJis::encode(text);
+    if (encoded.size() == m_diskBytes.size() && encoded != m_diskBytes
+        && ShiftJis::decode(m_diskBytes) == text)
         return m_diskBytes;
-    return ShiftJis::encode(text);
+    return encoded;
 }
 
 bool DocumentFiles::hasUnsavedText() const
 {
     // A modified page whose text is empty holds nothing to lose.
-    return m_editor.document().Modified() && !m_editor.host().editBox().text().isEmpty();
+    return m_editor.document().Modified() && m_editor.host().editBox().length() > 0;
 }
 
 void DocumentFiles::Form_OLEDragDrop(const QStringList& paths)

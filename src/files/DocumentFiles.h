@@ -59,9 +59,8 @@ private:
     SystemFileOps m_systemOps;
     FileOps& m_ops;
     PagePatterns m_patterns;
-    // The page as it was last read or written, so that an unchanged page is written back
-    // with exactly the bytes it came from (duplicate Shift_JIS codes included).
-    QString m_diskText;
+    // The page's bytes as they were last read or written, so that an unchanged page is written
+    // back with exactly the bytes it came from (duplicate Shift_JIS codes included).
     QByteArray m_diskBytes;
 };
 

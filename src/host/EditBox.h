@@ -2,7 +2,19 @@
 
 #include <QString>
 
+#include <memory>
+
 namespace quorlex {
+
+// A text that comes in parts, such as a page decoded as it goes into the editing box.
+class TextParts {
+public:
+    virtual ~TextParts() = default;
+    // The next part, or an empty text once every part was taken.
+    virtual QString next() = 0;
+    // How much of the whole text the parts taken so far make up, from 0 to 1.
+    virtual double progress() const = 0;
+};
 
 // The editing box as the commands see it. Offsets count characters from 0 in the
 // text with its line ends as stored: a CR LF break counts as two characters.
@@ -13,6 +25,16 @@ public:
     virtual QString text() const = 0;
     // Replaces the whole text; the caret goes to the start and the undo history is cleared.
     virtual void setText(const QString& text) = 0;
+    // Replaces the whole text as setText does with the text that the parts make up. A box may
+    // show the first parts while it takes the others; it answers every call as if it held
+    // the whole text.
+    virtual void setTextInParts(std::unique_ptr<TextParts> parts)
+    {
+        QString text;
+        for (QString part = parts->next(); !part.isEmpty(); part = parts->next())
+            text += part;
+        setText(text);
+    }
     virtual qsizetype length() const = 0;
     // Replaces the whole text as one edit that a single undo takes back whole; the caret goes
     // to the start with nothing selected and the view stays where it was.

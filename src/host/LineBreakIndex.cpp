@@ -1,29 +1,13 @@
 #include "host/LineBreakIndex.h"
 
-#include <QTextCursor>
+#include "host/DisplayBreaks.h"
+#include "host/TextWriter.h"
+
 #include <QTextDocument>
 
 #include <algorithm>
 
 namespace quorlex {
-
-namespace {
-
-constexpr int BreakProperty = QTextFormat::UserProperty + 1;
-constexpr int StandInCharProperty = QTextFormat::UserProperty + 2;
-constexpr char16_t StandInChar = QChar::ObjectReplacementCharacter;
-
-// Typing after a stand-in does not make another: Qt clears the object type of the
-// format that inserted text takes from the character before it.
-QTextCharFormat standInFormat(QChar held)
-{
-    QTextCharFormat format;
-    format.setObjectType(LineBreakIndex::StandInObject);
-    format.setProperty(StandInCharProperty, int(held.unicode()));
-    return format;
-}
-
-} // namespace
 
 LineBreakIndex::LineBreakIndex(QTextDocument* document, QObject* parent)
     : QObject(parent)
@@ -34,189 +18,186 @@ LineBreakIndex::LineBreakIndex(QTextDocument* document, QObject* parent)
     connect(document, &QTextDocument::contentsChange, this, &LineBreakIndex::onContentsChange);
 }
 
-QTextCharFormat LineBreakIndex::formatFor(LineBreak kind)
-{
-    QTextCharFormat format;
-    format.setProperty(BreakProperty, int(kind));
-    return format;
-}
+LineBreakIndex::~LineBreakIndex() = default;
 
 void LineBreakIndex::insertBreak(QTextCursor& cursor, LineBreak kind)
 {
-    cursor.insertBlock(QTextBlockFormat(), formatFor(kind));
+    cursor.insertBlock(QTextBlockFormat(), TextWriter::breakFormat(kind));
+    DisplayBreaks::settle(cursor.document(), cursor.position(), cursor.position());
 }
 
 LineBreak LineBreakIndex::storedBreak(const QTextBlock& block) const
 {
-    const QVariant v = block.charFormat().property(BreakProperty);
-    return v.isValid() ? LineBreak(v.toInt()) : m_dominant;
+    return TextWriter::recordedBreak(block.charFormat()).value_or(m_dominant);
+}
+
+LineBreak LineBreakIndex::kindOf(int blockNumber) const
+{
+    const auto n = std::size_t(blockNumber);
+    return n < m_kinds.size() ? m_kinds[n] : storedBreak(m_document->findBlockByNumber(blockNumber));
 }
 
 LineBreak LineBreakIndex::breakBefore(const QTextBlock& block) const
 {
-    const auto n = std::size_t(block.blockNumber());
-    return n < m_kinds.size() ? m_kinds[n] : storedBreak(block);
-}
-
-bool LineBreakIndex::isException(LineBreak kind) const
-{
-    return (kind == LineBreak::CrLf) != (m_dominant == LineBreak::CrLf);
+    return kindOf(block.blockNumber());
 }
 
 void LineBreakIndex::setText(QStringView text)
 {
-    const SplitText split = splitLineBreaks(text);
-    m_dominant = dominantBreak(split.breaks);
-    m_exceptions.clear();
+    beginFill(dominantBreakOf(text));
+    fill(text);
+    endFill();
+}
+
+void LineBreakIndex::beginFill(LineBreak dominant)
+{
+    if (!m_writer)
+        m_undoBeforeFill = m_document->isUndoRedoEnabled();
+    m_writer.reset();
+    m_dominant = dominant;
     m_kinds.assign(1, LineBreak::CrLf);
-    m_kinds.insert(m_kinds.end(), split.breaks.begin(), split.breaks.end());
-    QString joined = split.joined;
-    std::vector<qsizetype> held;
-    for (QChar c : { QChar(0xFDD0), QChar(0xFDD1) }) {
-        for (qsizetype i = joined.indexOf(c); i >= 0; i = joined.indexOf(c, i + 1))
-            held.push_back(i);
-    }
-    for (qsizetype i : held)
-        joined[i] = StandInChar;
-    const bool undo = m_document->isUndoRedoEnabled();
+    for (auto& list : m_odd)
+        list.clear();
     m_document->setUndoRedoEnabled(false);
     m_loading = true;
-    m_document->setPlainText(joined);
-    // Each line break is one position, so text offsets in joined are document positions.
-    QTextCursor cursor(m_document);
-    for (qsizetype i : held) {
-        cursor.setPosition(int(i));
-        cursor.setPosition(int(i) + 1, QTextCursor::KeepAnchor);
-        cursor.setCharFormat(standInFormat(split.joined[i]));
-    }
-    // Breaks of the dominant kind keep it implicitly; the others carry theirs in their format.
-    QTextBlock block = m_document->begin().next();
-    for (LineBreak kind : split.breaks) {
-        if (kind != m_dominant) {
-            cursor.setPosition(block.position() - 1);
-            cursor.setPosition(block.position(), QTextCursor::KeepAnchor);
-            cursor.setCharFormat(formatFor(kind));
-            if (isException(kind))
-                m_exceptions.push_back(block.blockNumber());
-        }
-        block = block.next();
-    }
+    m_document->setPlainText(QString());
+    m_loading = false;
+    m_blockCount = 1;
+    m_fillCursor = QTextCursor(m_document);
+    m_writer = std::make_unique<TextWriter>(
+        m_fillCursor, dominant, [this](LineBreak kind) { noteFilledBreak(kind); });
+}
+
+void LineBreakIndex::noteFilledBreak(LineBreak kind)
+{
+    m_kinds.push_back(kind);
+    if (breakLength(kind) != breakLength(m_dominant))
+        oddList(kind).push_back(int(m_kinds.size() - 1));
+}
+
+void LineBreakIndex::fill(QStringView part)
+{
+    if (!m_writer)
+        return;
+    m_loading = true;
+    m_fillCursor.movePosition(QTextCursor::End);
+    m_fillCursor.beginEditBlock();
+    m_writer->write(part);
+    m_fillCursor.endEditBlock();
     m_loading = false;
     m_blockCount = m_document->blockCount();
-    m_document->setUndoRedoEnabled(undo);
+}
+
+void LineBreakIndex::endFill()
+{
+    if (!m_writer)
+        return;
+    m_loading = true;
+    m_fillCursor.movePosition(QTextCursor::End);
+    m_fillCursor.beginEditBlock();
+    m_writer->finish();
+    m_fillCursor.endEditBlock();
+    m_loading = false;
+    m_writer.reset();
+    m_fillCursor = QTextCursor();
+    m_blockCount = m_document->blockCount();
+    m_document->setUndoRedoEnabled(m_undoBeforeFill);
+}
+
+std::optional<QChar> LineBreakIndex::heldAt(int position) const
+{
+    const QTextBlock block = m_document->findBlock(position);
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (position >= fragment.position() && position < fragment.position() + fragment.length())
+            return TextWriter::heldCharacter(fragment.charFormat());
+    }
+    return std::nullopt;
+}
+
+QString LineBreakIndex::fromRaw(QString raw, int position, qsizetype expectedLength) const
+{
+    constexpr QChar Separator = QChar::ParagraphSeparator;
+    for (qsizetype i = raw.indexOf(QChar::ObjectReplacementCharacter); i >= 0;
+         i = raw.indexOf(QChar::ObjectReplacementCharacter, i + 1)) {
+        if (const auto held = heldAt(position + int(i)))
+            raw[i] = *held;
+    }
+    QString out;
+    out.reserve(expectedLength);
+    int block = m_document->findBlock(position).blockNumber();
+    qsizetype done = 0;
+    for (qsizetype i = raw.indexOf(Separator); i >= 0; i = raw.indexOf(Separator, i + 1)) {
+        out.append(QStringView(raw).mid(done, i - done));
+        out.append(breakText(kindOf(++block)));
+        done = i + 1;
+    }
+    out.append(QStringView(raw).mid(done));
+    return out;
 }
 
 QString LineBreakIndex::text() const
 {
-    QString out;
-    out.reserve(length());
-    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
-        if (block.blockNumber() > 0)
-            out.append(breakText(breakBefore(block)));
-        out.append(lineText(block));
-    }
-    return out;
-}
-
-QString LineBreakIndex::lineText(const QTextBlock& block)
-{
-    QString line = block.text();
-    if (!line.contains(QChar(StandInChar)))
-        return line;
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        const QTextCharFormat format = fragment.charFormat();
-        if (format.objectType() != StandInObject)
-            continue;
-        const int start = fragment.position() - block.position();
-        for (int i = start; i < start + fragment.length(); ++i) {
-            if (line[i] == StandInChar)
-                line[i] = QChar(format.intProperty(StandInCharProperty));
-        }
-    }
-    return line;
+    return fromRaw(m_document->toRawText(), 0, length());
 }
 
 QString LineBreakIndex::textBetween(int from, int to) const
 {
-    QString out;
     if (to <= from)
-        return out;
-    // A block's break lies just before its first position, so it is inside [from, to)
-    // exactly when from < position <= to.
-    for (QTextBlock block = m_document->findBlock(from); block.isValid() && block.position() <= to;
+        return {};
+    const qsizetype expected = offsetOf(to) - offsetOf(from);
+    // A large part is cut from the whole raw text; a small one is gathered from its blocks.
+    if (to - from > m_document->characterCount() / 8)
+        return fromRaw(m_document->toRawText().mid(from, to - from), from, expected);
+    QString raw;
+    for (QTextBlock block = m_document->findBlock(from); block.isValid() && block.position() < to;
          block = block.next()) {
         const int start = block.position();
-        if (start > from)
-            out.append(breakText(breakBefore(block)));
-        const QString line = lineText(block);
+        const QString line = block.text();
         const int a = std::max(from, start) - start;
-        const int b = std::min<int>(to - start, line.size());
+        const int b = std::min<int>(to - start, int(line.size()));
         if (b > a)
-            out.append(QStringView(line).mid(a, b - a));
+            raw.append(QStringView(line).mid(a, b - a));
+        if (start + line.size() < to && block.next().isValid())
+            raw.append(QChar::ParagraphSeparator);
     }
-    return out;
+    return fromRaw(raw, from, expected);
 }
 
 void LineBreakIndex::insert(QTextCursor& cursor, QStringView text)
 {
-    const SplitText split = splitLineBreaks(text);
-    QStringView rest = split.joined;
-    for (LineBreak kind : split.breaks) {
-        const qsizetype nl = rest.indexOf(u'\n');
-        insertLine(cursor, rest.left(nl));
-        insertBreak(cursor, kind);
-        rest = rest.mid(nl + 1);
-    }
-    insertLine(cursor, rest);
+    const int start = cursor.position();
+    TextWriter writer(cursor, std::nullopt);
+    writer.write(text);
+    writer.finish();
+    DisplayBreaks::settle(cursor.document(), start, start);
+    DisplayBreaks::settle(cursor.document(), cursor.position(), cursor.position());
 }
 
 void LineBreakIndex::insertWhole(QTextCursor& cursor, QStringView text) const
 {
-    // Characters held by stand-ins need formats of their own: such a text goes line by line.
-    if (std::any_of(text.begin(), text.end(), needsStandIn)) {
-        insert(cursor, text);
-        return;
-    }
-    const SplitText split = splitLineBreaks(text);
-    const int start = cursor.position();
-    cursor.insertText(split.joined, QTextCharFormat());
-    QTextBlock block = m_document->findBlock(start).next();
-    QTextCursor mark(m_document);
-    for (LineBreak kind : split.breaks) {
-        if (kind != m_dominant) {
-            mark.setPosition(block.position() - 1);
-            mark.setPosition(block.position(), QTextCursor::KeepAnchor);
-            mark.setCharFormat(formatFor(kind));
-        }
-        block = block.next();
-    }
+    // One writer for the whole text: the usual breaks go in with the text, only the others
+    // get a format of their own, and long lines are cut into display pieces as on loading.
+    TextWriter writer(cursor, m_dominant);
+    writer.write(text);
+    writer.finish();
 }
 
-void LineBreakIndex::insertLine(QTextCursor& cursor, QStringView line)
+qsizetype LineBreakIndex::breakCharactersUpTo(int blockNumber) const
 {
-    qsizetype runStart = 0;
-    for (qsizetype i = 0; i <= line.size(); ++i) {
-        if (i < line.size() && !needsStandIn(line[i]))
-            continue;
-        if (i > runStart)
-            cursor.insertText(line.mid(runStart, i - runStart).toString());
-        if (i < line.size())
-            cursor.insertText(QString(QChar(StandInChar)), standInFormat(line[i]));
-        runStart = i + 1;
+    const qsizetype usual = breakLength(m_dominant);
+    qsizetype total = blockNumber * usual;
+    for (std::size_t length = 0; length < m_odd.size(); ++length) {
+        const auto& list = m_odd[length];
+        const auto listed = qsizetype(std::upper_bound(list.begin(), list.end(), blockNumber) - list.begin());
+        total += listed * (qsizetype(length) - usual);
     }
-}
-
-qsizetype LineBreakIndex::crLfBreaksUpTo(int blockNumber) const
-{
-    const auto listed = qsizetype(
-        std::upper_bound(m_exceptions.begin(), m_exceptions.end(), blockNumber) - m_exceptions.begin());
-    return m_dominant == LineBreak::CrLf ? blockNumber - listed : listed;
+    return total;
 }
 
 qsizetype LineBreakIndex::blockStartOffset(const QTextBlock& block) const
 {
-    return block.position() + crLfBreaksUpTo(block.blockNumber());
+    return block.position() - block.blockNumber() + breakCharactersUpTo(block.blockNumber());
 }
 
 qsizetype LineBreakIndex::offsetOf(int position) const
@@ -224,14 +205,15 @@ qsizetype LineBreakIndex::offsetOf(int position) const
     const QTextBlock block = m_document->findBlock(position);
     if (!block.isValid())
         return length();
-    return position + crLfBreaksUpTo(block.blockNumber());
+    return position - block.blockNumber() + breakCharactersUpTo(block.blockNumber());
 }
 
 int LineBreakIndex::positionOf(qsizetype offset) const
 {
     if (offset <= 0)
         return 0;
-    // The last block whose start offset is at or before offset.
+    // The last block whose start offset is at or before offset: after a display break, the
+    // piece that starts there.
     int lo = 0;
     int hi = m_document->blockCount() - 1;
     while (lo < hi) {
@@ -283,16 +265,23 @@ void LineBreakIndex::onContentsChange(int position, int /*removed*/, int added)
     m_kinds.insert(m_kinds.begin() + qsizetype(begin), fresh.begin(), fresh.end());
     m_kinds.resize(std::size_t(count), m_dominant);
 
-    auto from = std::lower_bound(m_exceptions.begin(), m_exceptions.end(), b0 + 1);
-    auto to = std::upper_bound(from, m_exceptions.end(), oldB1);
-    for (auto it = to; it != m_exceptions.end(); ++it)
-        *it += delta;
-    from = m_exceptions.erase(from, to);
-    std::vector<int> changed;
-    for (int n = b0 + 1; n <= b1; ++n)
-        if (isException(m_kinds[std::size_t(n)]))
-            changed.push_back(n);
-    m_exceptions.insert(from, changed.begin(), changed.end());
+    for (std::size_t length = 0; length < m_odd.size(); ++length) {
+        auto& list = m_odd[length];
+        auto from = std::lower_bound(list.begin(), list.end(), b0 + 1);
+        auto to = std::upper_bound(from, list.end(), oldB1);
+        if (delta != 0) {
+            for (auto it = to; it != list.end(); ++it)
+                *it += delta;
+        }
+        from = list.erase(from, to);
+        if (qsizetype(length) == breakLength(m_dominant))
+            continue;
+        std::vector<int> changed;
+        for (int n = b0 + 1; n <= b1; ++n)
+            if (breakLength(m_kinds[std::size_t(n)]) == qsizetype(length))
+                changed.push_back(n);
+        list.insert(from, changed.begin(), changed.end());
+    }
 }
 
 } // namespace quorlex

@@ -1,36 +1,21 @@
 #include "host/LineBreaks.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quorlex {
 
-SplitText splitLineBreaks(QStringView text)
+qsizetype displayPieceEnd(QStringView text)
 {
-    SplitText out;
-    out.joined.reserve(text.size());
-    const qsizetype n = text.size();
-    qsizetype runStart = 0;
-    auto flushRun = [&](qsizetype end) { out.joined.append(text.mid(runStart, end - runStart)); };
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c != u'\r' && c != u'\n' && c != 0x2029)
-            continue;
-        flushRun(i);
-        out.joined.append(u'\n');
-        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') {
-            out.breaks.push_back(LineBreak::CrLf);
-            ++i;
-        } else if (c == u'\r') {
-            out.breaks.push_back(LineBreak::Cr);
-        } else if (c == u'\n') {
-            out.breaks.push_back(LineBreak::Lf);
-        } else {
-            out.breaks.push_back(LineBreak::CrLf);
-        }
-        runStart = i + 1;
+    const qsizetype limit = std::min(text.size(), DisplayPieceLength);
+    const QStringView tail = text.mid(limit - DisplayPieceLength / 4, DisplayPieceLength / 4);
+    for (char16_t mark : { u'>', u' ' }) {
+        if (const qsizetype at = tail.lastIndexOf(QChar(mark)); at >= 0)
+            return limit - DisplayPieceLength / 4 + at + 1;
     }
-    flushRun(n);
-    return out;
+    if (limit < text.size() && text[limit - 1].isHighSurrogate() && text[limit].isLowSurrogate())
+        return limit - 1;
+    return limit;
 }
 
 QString userBreaksToCrLf(QString text)
@@ -43,11 +28,20 @@ QString userBreaksToCrLf(QString text)
     return text;
 }
 
-LineBreak dominantBreak(const std::vector<LineBreak>& breaks)
+LineBreak dominantBreakOf(QStringView text)
 {
-    std::array<std::size_t, 3> counts {};
-    for (LineBreak b : breaks)
-        ++counts[std::size_t(b)];
+    std::array<qsizetype, 3> counts {};
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'\n' || c == 0x2029) {
+            ++counts[std::size_t(c == u'\n' ? LineBreak::Lf : LineBreak::CrLf)];
+        } else if (c == u'\r') {
+            const bool pair = i + 1 < n && text[i + 1] == u'\n';
+            ++counts[std::size_t(pair ? LineBreak::CrLf : LineBreak::Cr)];
+            i += pair ? 1 : 0;
+        }
+    }
     LineBreak best = LineBreak::CrLf;
     for (LineBreak k : { LineBreak::Lf, LineBreak::Cr })
         if (counts[std::size_t(k)] > counts[std::size_t(best)])

@@ -3,13 +3,12 @@
 #include <QString>
 #include <QStringView>
 
-#include <vector>
-
 namespace quorlex {
 
 // The kinds of line break a text can hold, kept per line so a text comes back with
-// exactly the line ends it was given.
-enum class LineBreak : int { CrLf = 0, Lf = 1, Cr = 2 };
+// exactly the line ends it was given. A display break is none of them: the editing box
+// shows a very long line in pieces, and the text has nothing where one piece ends.
+enum class LineBreak : quint8 { CrLf = 0, Lf = 1, Cr = 2, Display = 3 };
 
 inline QStringView breakText(LineBreak kind)
 {
@@ -18,6 +17,8 @@ inline QStringView breakText(LineBreak kind)
         return u"\n";
     case LineBreak::Cr:
         return u"\r";
+    case LineBreak::Display:
+        return {};
     case LineBreak::CrLf:
         break;
     }
@@ -26,23 +27,25 @@ inline QStringView breakText(LineBreak kind)
 
 inline qsizetype breakLength(LineBreak kind)
 {
-    return kind == LineBreak::CrLf ? 2 : 1;
+    return breakText(kind).size();
 }
 
-// A text cut into lines: lines joined by "\n" plus the kind of each break in order.
-// CR LF is one break; a lone CR, a lone LF and U+2029 are breaks too (U+2029 as CR LF).
-struct SplitText {
-    QString joined; // the lines joined by "\n"
-    std::vector<LineBreak> breaks; // breaks[i] ends line i
-};
+// Lines longer than this are shown in pieces of at most DisplayPieceLength characters.
+inline constexpr qsizetype LongLineLength = 2000;
+inline constexpr qsizetype DisplayPieceLength = 200;
 
-SplitText splitLineBreaks(QStringView text);
+// Where the first display piece of text ends (text is longer than DisplayPieceLength): after
+// the last ">", or else the last space, among the piece's last quarter, or else after
+// DisplayPieceLength characters; never between the two halves of a surrogate pair.
+qsizetype displayPieceEnd(QStringView text);
 
 // Breaks the user brings in (typed, pasted, committed by an input method) are CR LF,
-// whatever the clipboard holds; U+2028 and U+2029 never enter the text.
+// whatever the clipboard holds; U+2028 and U+2029 never enter the text. U+FDD0 and
+// U+FDD1 are no breaks: they enter as the characters they are.
 QString userBreaksToCrLf(QString text);
 
-// The most frequent break kind of a text; CR LF when it has none or on a tie.
-LineBreak dominantBreak(const std::vector<LineBreak>& breaks);
+// The most frequent break kind of a text (CR LF, a lone LF, a lone CR; U+2029 counts as CR LF);
+// CR LF when it has none or on a tie.
+LineBreak dominantBreakOf(QStringView text);
 
 } // namespace quorlex

@@ -1,5 +1,7 @@
 #include "host/SourceEdit.h"
 
+#include "host/DisplayBreaks.h"
+#include "host/EditBox.h"
 #include "host/LineBreakIndex.h"
 #include "host/SourceEditStandIn.h"
 
@@ -8,6 +10,7 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -16,6 +19,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QUrl>
 
 #include <algorithm>
@@ -70,6 +74,23 @@ bool isEditingKey(QKeyEvent* event)
         || event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo);
 }
 
+// Keys that move the caret by characters or words: over a display break they would move it
+// without passing a character.
+bool movesByCharactersOrWords(const QKeyEvent* event)
+{
+    for (QKeySequence::StandardKey move :
+        { QKeySequence::MoveToNextChar, QKeySequence::MoveToPreviousChar, QKeySequence::SelectNextChar,
+            QKeySequence::SelectPreviousChar, QKeySequence::MoveToNextWord, QKeySequence::MoveToPreviousWord,
+            QKeySequence::SelectNextWord, QKeySequence::SelectPreviousWord }) {
+        if (event->matches(move))
+            return true;
+    }
+    return false;
+}
+
+// A page fills in slices of about this many milliseconds, so that the window keeps answering.
+constexpr int FillSliceMilliseconds = 25;
+
 } // namespace
 
 QStringList droppedFilePaths(const QMimeData* data)
@@ -93,17 +114,24 @@ SourceEdit::SourceEdit(QWidget* parent)
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setAcceptDrops(true);
     setTabChangesFocus(false);
+    connect(document(), &QTextDocument::contentsChange, this,
+        [this](int position, int, int added) { onBlocksChanged(position, added); });
+    m_fillTimer.setSingleShot(true);
+    m_fillTimer.setInterval(0);
+    connect(&m_fillTimer, &QTimer::timeout, this, &SourceEdit::fillSome);
 }
 
 SourceEdit::~SourceEdit() = default;
 
 QString SourceEdit::sourceText() const
 {
+    finishFillingForReading();
     return m_breaks->text();
 }
 
 void SourceEdit::setSourceText(const QString& text)
 {
+    cancelFill();
     m_breaks->setText(text);
     QTextCursor cursor(document());
     setTextCursor(cursor);
@@ -111,6 +139,7 @@ void SourceEdit::setSourceText(const QString& text)
 
 void SourceEdit::replaceSourceText(const QString& text)
 {
+    finishFilling();
     const int across = horizontalScrollBar()->value();
     const int down = verticalScrollBar()->value();
     QTextCursor cursor(document());
@@ -128,28 +157,111 @@ void SourceEdit::replaceSourceText(const QString& text)
 
 qsizetype SourceEdit::sourceLength() const
 {
+    finishFillingForReading();
     return m_breaks->length();
+}
+
+void SourceEdit::fillSourceText(std::unique_ptr<TextParts> parts)
+{
+    cancelFill();
+    const QString first = parts->next();
+    m_breaks->beginFill(dominantBreakOf(first));
+    m_breaks->fill(first);
+    setTextCursor(QTextCursor(document()));
+    m_parts = std::move(parts);
+    m_fillPercent = -1;
+    // The rest while the event loop runs: a window opening with the page shows at once.
+    m_fillTimer.start();
+}
+
+bool SourceEdit::fillQuietly(int milliseconds)
+{
+    // The parts go in below what the box shows (the first part shows at once): the layout's
+    // requests to repaint the whole view are kept back, and the view is repainted only where
+    // it shows the end of the text.
+    QAbstractTextDocumentLayout* layout = document()->documentLayout();
+    const QTextBlock last = document()->lastBlock();
+    const bool endShown
+        = blockBoundingGeometry(last).translated(contentOffset()).top() <= viewport()->height();
+    QElapsedTimer slice;
+    slice.start();
+    bool done = false;
+    {
+        const QSignalBlocker quiet(layout);
+        while (!done && (milliseconds < 0 || slice.elapsed() < milliseconds)) {
+            const QString part = m_parts->next();
+            done = part.isEmpty();
+            m_breaks->fill(part);
+        }
+    }
+    Q_EMIT layout->documentSizeChanged(layout->documentSize());
+    if (endShown)
+        viewport()->update();
+    return done;
+}
+
+void SourceEdit::fillSome()
+{
+    if (!m_parts)
+        return;
+    if (fillQuietly(FillSliceMilliseconds)) {
+        completeFill();
+        return;
+    }
+    const int percent = int(m_parts->progress() * 100);
+    if (percent != m_fillPercent)
+        Q_EMIT fillProgress(m_fillPercent = percent);
+    m_fillTimer.start();
+}
+
+void SourceEdit::finishFilling()
+{
+    if (!m_parts)
+        return;
+    fillQuietly(-1);
+    completeFill();
+}
+
+void SourceEdit::completeFill()
+{
+    m_fillTimer.stop();
+    m_parts.reset();
+    m_breaks->endFill();
+    Q_EMIT filled();
+}
+
+void SourceEdit::cancelFill()
+{
+    if (!m_parts)
+        return;
+    m_fillTimer.stop();
+    m_parts.reset();
+    m_breaks->endFill();
 }
 
 qsizetype SourceEdit::selectionStartOffset() const
 {
+    finishFillingForReading();
     return m_breaks->offsetOf(textCursor().selectionStart());
 }
 
 qsizetype SourceEdit::selectionLengthOffset() const
 {
+    finishFillingForReading();
     const QTextCursor cursor = textCursor();
     return m_breaks->offsetOf(cursor.selectionEnd()) - m_breaks->offsetOf(cursor.selectionStart());
 }
 
 QString SourceEdit::selectedSourceText() const
 {
+    finishFillingForReading();
     const QTextCursor cursor = textCursor();
     return m_breaks->textBetween(cursor.selectionStart(), cursor.selectionEnd());
 }
 
 void SourceEdit::setCaretOffset(qsizetype offset)
 {
+    finishFilling();
     QTextCursor cursor = textCursor();
     cursor.setPosition(m_breaks->positionOf(offset));
     setTextCursor(cursor);
@@ -157,6 +269,7 @@ void SourceEdit::setCaretOffset(qsizetype offset)
 
 void SourceEdit::setSelectionLengthOffset(qsizetype length)
 {
+    finishFilling();
     QTextCursor cursor = textCursor();
     const qsizetype start = m_breaks->offsetOf(cursor.selectionStart());
     const qsizetype end = std::min(start + std::max<qsizetype>(length, 0), m_breaks->length());
@@ -167,6 +280,7 @@ void SourceEdit::setSelectionLengthOffset(qsizetype length)
 
 void SourceEdit::replaceSelection(const QString& text)
 {
+    finishFilling();
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
@@ -209,8 +323,96 @@ bool SourceEdit::event(QEvent* event)
     return QPlainTextEdit::event(event);
 }
 
+void SourceEdit::stepOverDisplayBreak(QTextCursor& cursor, bool backward) const
+{
+    if (cursor.hasSelection() && m_breaks->offsetOf(cursor.anchor()) == m_breaks->offsetOf(cursor.position()))
+        cursor.clearSelection();
+    if (cursor.hasSelection())
+        return;
+    const QTextBlock block = cursor.block();
+    if (backward && cursor.atBlockStart() && block.previous().isValid()
+        && m_breaks->breakBefore(block) == LineBreak::Display)
+        cursor.movePosition(QTextCursor::PreviousCharacter);
+    else if (!backward && cursor.atBlockEnd() && block.next().isValid()
+        && m_breaks->breakBefore(block.next()) == LineBreak::Display)
+        cursor.movePosition(QTextCursor::NextCharacter);
+}
+
+bool SourceEdit::applyEditingKey(QKeyEvent* event)
+{
+    std::function<void(QTextCursor&)> edit;
+    bool typing = false;
+    auto removeTo = [this](QTextCursor::MoveOperation move, bool backward) {
+        return [this, move, backward](QTextCursor& cursor) {
+            stepOverDisplayBreak(cursor, backward);
+            if (!cursor.hasSelection())
+                cursor.movePosition(move, QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+        };
+    };
+    // In the order Qt tries them.
+    if (event->key() == Qt::Key_Backspace && !(event->modifiers() & ~Qt::ShiftModifier)) {
+        edit = [this](QTextCursor& cursor) {
+            stepOverDisplayBreak(cursor, true);
+            cursor.deletePreviousChar();
+        };
+    } else if (event->matches(QKeySequence::Cut)) {
+        if (selectionLengthOffset() == 0)
+            return true;
+        copy();
+        edit = [](QTextCursor& cursor) { cursor.removeSelectedText(); };
+    } else if (event->matches(QKeySequence::Delete)) {
+        edit = [this](QTextCursor& cursor) {
+            stepOverDisplayBreak(cursor, false);
+            cursor.deleteChar();
+        };
+    } else if (event->matches(QKeySequence::DeleteEndOfWord)) {
+        edit = removeTo(QTextCursor::NextWord, false);
+    } else if (event->matches(QKeySequence::DeleteStartOfWord)) {
+        edit = removeTo(QTextCursor::PreviousWord, true);
+    } else if (event->matches(QKeySequence::DeleteEndOfLine)) {
+        edit = removeTo(QTextCursor::EndOfBlock, false);
+    } else if (event->matches(QKeySequence::DeleteCompleteLine)) {
+        edit = [](QTextCursor& cursor) {
+            cursor.movePosition(QTextCursor::StartOfBlock);
+            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+        };
+    } else if (const QString text = event->text(); !text.isEmpty()
+               && (text.at(0).isPrint() || text.at(0) == u'\t')
+               && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        typing = true;
+        edit = [this, text](QTextCursor& cursor) {
+            if (overwriteMode() && !cursor.hasSelection()) {
+                stepOverDisplayBreak(cursor, false);
+                if (!cursor.atBlockEnd())
+                    cursor.deleteChar();
+            }
+            cursor.insertText(text);
+        };
+    } else {
+        return false;
+    }
+    QTextCursor cursor = textCursor();
+    // Letters typed one after another are one undo step, as Qt makes them.
+    if (typing && m_typedRevision == document()->revision() && m_typedEnd == cursor.position()
+        && !cursor.hasSelection())
+        cursor.joinPreviousEditBlock();
+    else
+        cursor.beginEditBlock();
+    edit(cursor);
+    DisplayBreaks::settle(document(), cursor.position(), cursor.position());
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+    m_typedRevision = typing ? document()->revision() : -1;
+    m_typedEnd = cursor.position();
+    return true;
+}
+
 void SourceEdit::keyPressEvent(QKeyEvent* event)
 {
+    finishFilling();
     if (isReadOnly()) {
         QPlainTextEdit::keyPressEvent(event);
         return;
@@ -240,25 +442,33 @@ void SourceEdit::keyPressEvent(QKeyEvent* event)
     m_inKey = true;
     if (code != 0 || isEditingKey(event))
         reportKey(code);
-    // Qt applies the key by itself, never inside an edit block of ours: there it would
-    // look for the caret before the text is laid out again. Each break keeps its kind
-    // through the removals the key makes.
-    QPlainTextEdit::keyPressEvent(event);
+    // Keys that change the text are applied here, in an edit block that the display breaks
+    // join. Qt applies the others by itself (never inside an edit block of ours: there it
+    // would look for the caret before the text is laid out again); undo and redo bring back
+    // the display breaks as they were.
+    if (applyEditingKey(event)) {
+        event->accept();
+    } else {
+        const int before = textCursor().position();
+        QPlainTextEdit::keyPressEvent(event);
+        if (movesByCharactersOrWords(event) && textCursor().position() != before
+            && m_breaks->offsetOf(textCursor().position()) == m_breaks->offsetOf(before))
+            QPlainTextEdit::keyPressEvent(event); // it only passed a display break
+    }
     m_inKey = false;
 }
 
 void SourceEdit::inputMethodEvent(QInputMethodEvent* event)
 {
+    finishFilling();
     const QString commit = event->commitString();
     if (commit.isEmpty() || isReadOnly()) {
         QPlainTextEdit::inputMethodEvent(event);
         return;
     }
     reportKey(commit.at(0).unicode());
-    if (!hasBreak(commit) && !needsStandIns(commit)) {
-        QPlainTextEdit::inputMethodEvent(event);
-        return;
-    }
+    // The commit goes in as any text the box inserts, in one step with the display breaks it
+    // needs; Qt keeps the composition.
     QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
     QPlainTextEdit::inputMethodEvent(&withoutCommit);
     replaceSelection(userBreaksToCrLf(commit));
@@ -271,6 +481,7 @@ bool SourceEdit::canInsertFromMimeData(const QMimeData* source) const
 
 void SourceEdit::insertFromMimeData(const QMimeData* source)
 {
+    finishFilling();
     if (!source || !source->hasText() || isReadOnly())
         return;
     // A paste that did not come from a key (the middle button, say) still counts as typing.
@@ -289,6 +500,7 @@ QMimeData* SourceEdit::createMimeDataFromSelection() const
 
 void SourceEdit::contextMenuEvent(QContextMenuEvent* event)
 {
+    finishFilling();
     // The box's own menu, with every edit going through the same paths as the keys.
     QMenu menu(this);
     const bool hasSelection = textCursor().hasSelection();
@@ -352,6 +564,64 @@ void SourceEdit::dragEnterEvent(QDragEnterEvent* event)
 void SourceEdit::dragMoveEvent(QDragMoveEvent* event)
 {
     offerCopyOfFiles(event);
+}
+
+void SourceEdit::paintEvent(QPaintEvent* event)
+{
+    keepGlyphsOfLinesOnView();
+    QPlainTextEdit::paintEvent(event);
+}
+
+void SourceEdit::keepGlyphsOfLinesOnView()
+{
+    std::vector<int> onView;
+    const qreal height = viewport()->height();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        if (blockBoundingGeometry(block).translated(contentOffset()).top() > height)
+            break;
+        block.layout()->setCacheEnabled(true);
+        onView.push_back(block.blockNumber());
+    }
+    for (int number : m_glyphsKept) {
+        if (std::binary_search(onView.begin(), onView.end(), number))
+            continue;
+        const QTextBlock block = document()->findBlockByNumber(number);
+        if (!block.isValid())
+            continue;
+        // Laid out again without the cache, the layout lets its glyphs go; the box lays the
+        // line out anew when it comes back on view.
+        QTextLayout* layout = block.layout();
+        layout->setCacheEnabled(false);
+        layout->beginLayout();
+        layout->endLayout();
+    }
+    m_glyphsKept = std::move(onView);
+}
+
+void SourceEdit::onBlocksChanged(int position, int added)
+{
+    // Keeps the numbers of the lines that keep glyphs right: lines the change replaced are
+    // gone (and their layouts with them), the lines after it moved.
+    const int count = document()->blockCount();
+    const int delta = count - m_blockCount;
+    m_blockCount = count;
+    if (m_glyphsKept.empty())
+        return;
+    QTextBlock last = document()->findBlock(position + added);
+    if (!last.isValid())
+        last = document()->lastBlock();
+    const int first = document()->findBlock(position).isValid()
+        ? document()->findBlock(position).blockNumber()
+        : last.blockNumber();
+    const int oldLast = std::max(first, last.blockNumber() - delta);
+    std::vector<int> kept;
+    for (int number : m_glyphsKept) {
+        if (number <= first)
+            kept.push_back(number);
+        else if (number > oldLast)
+            kept.push_back(number + delta);
+    }
+    m_glyphsKept = std::move(kept);
 }
 
 bool SourceEdit::acceptDroppedData(const QMimeData* data)

@@ -4,15 +4,20 @@
 #include <QList>
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 namespace quorlex {
 
 class LineBreakIndex;
+class TextParts;
 
 // The editing box: a plain-text editor whose text keeps every line end as it was
-// given, and which reports key presses before applying them.
+// given, and which reports key presses before applying them. A very long line is shown in
+// pieces (see LineBreakIndex); to the program it is one line all the same.
 class SourceEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -24,6 +29,15 @@ public:
     qsizetype sourceLength() const;
     // Replaces the whole text as one undo step, the caret at the start and the view kept.
     void replaceSourceText(const QString& text);
+
+    // Replaces the whole text, as setSourceText does, with text that comes in parts: the box
+    // shows the first part at once and takes the others while the event loop runs. Until the
+    // last is in, every use of the box's text, selection or keys takes the rest first, so that
+    // nothing sees a part of the text and no edit lands before the page is whole.
+    void fillSourceText(std::unique_ptr<TextParts> parts);
+    bool isFilling() const { return m_parts != nullptr; }
+    // Takes every part still to come.
+    void finishFilling();
 
     qsizetype selectionStartOffset() const;
     qsizetype selectionLengthOffset() const;
@@ -47,6 +61,9 @@ public:
 
 Q_SIGNALS:
     void filesDropped(const QStringList& paths);
+    // While the box fills: how much of the text is in, in percent.
+    void fillProgress(int percent);
+    void filled();
 
 protected:
     bool event(QEvent* event) override;
@@ -59,14 +76,40 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void reportKey(int code);
     void insertLineBreak(bool joinPreviousEdit);
+    void fillSome();
+    // Takes parts for that long (all of them for -1); true when the last is in.
+    bool fillQuietly(int milliseconds);
+    void completeFill();
+    void cancelFill();
+    // Applies a key that changes the text, with the display breaks around the edit, in one
+    // undo step; false for keys that Qt applies (moves, copy, undo and redo).
+    bool applyEditingKey(QKeyEvent* event);
+    // Moves cursor over a display break that a deleting key would take instead of a
+    // character, and forgets a selection that holds nothing but display breaks.
+    void stepOverDisplayBreak(QTextCursor& cursor, bool backward) const;
+    // Qt shapes a line's text again each time it paints it, unless the line's layout keeps its
+    // glyphs: the lines on view keep them, so that a key press repaints without shaping the
+    // view anew, and give them up when they leave it.
+    void keepGlyphsOfLinesOnView();
+    void onBlocksChanged(int position, int added);
+    // What const readers call: the text is the whole page even while parts are still to come.
+    void finishFillingForReading() const { const_cast<SourceEdit*>(this)->finishFilling(); }
 
     LineBreakIndex* m_breaks;
+    std::unique_ptr<TextParts> m_parts;
+    QTimer m_fillTimer;
+    int m_fillPercent = -1;
+    std::vector<int> m_glyphsKept; // block numbers, sorted
+    int m_blockCount = 1;
     std::function<void(int)> m_keyPress;
     int m_undoSteps = 0; // undo steps added so far
+    int m_typedRevision = -1; // the document's revision after the last letters typed
+    int m_typedEnd = -1; // and where they ended
     bool m_inKey = false;
     bool m_inMenuPaste = false;
     QList<QKeySequence> m_reserved;

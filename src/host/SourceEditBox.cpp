@@ -12,6 +12,10 @@ void SourceEditBox::setText(const QString& text)
 {
     m_edit.setSourceText(text);
 }
+void SourceEditBox::setTextInParts(std::unique_ptr<TextParts> parts)
+{
+    m_edit.fillSourceText(std::move(parts));
+}
 qsizetype SourceEditBox::length() const
 {
     return m_edit.sourceLength();

@@ -2,7 +2,9 @@
 #include "app/EditorForm.h"
 #include "app/EditorFormLogic.h"
 #include "core/Editor.h"
+#include "files/DecodedParts.h"
 #include "files/ShiftJisCodec.h"
+#include "host/QtHost.h"
 #include "host/SourceEdit.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
@@ -12,6 +14,7 @@
 #include <QFileDialog>
 #include <QInputMethodEvent>
 #include <QRandomGenerator>
+#include <QStatusBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -101,4 +104,32 @@ TEST(PageRoundTrip, ATypedPageSavedAndOpenedAgainComesBackIdentical)
     EditorForm again(path);
     EXPECT_EQ(again.editBox().sourceText(), typed);
     EXPECT_FALSE(again.editor().document().Modified());
+}
+
+// A page large enough to come in parts: the window is up with the page's caption while the
+// status bar tells how far the page is in; then the page is whole, unmodified, and the load
+// cannot be undone.
+TEST(PageRoundTrip, ALargePageFillsTheBoxWhileTheWindowIsUp)
+{
+    test::TestHome home;
+    const QString path = home.file(QStringLiteral("large.html"));
+    QByteArray bytes;
+    for (int i = 0; bytes.size() < 4 * DecodedParts::PartBytes; ++i)
+        bytes += "<P>\x93\xfa\x96\x7b " + QByteArray::number(i) + "</P>" + (i % 5 ? "\r\n" : "\n");
+    writeBytes(path, bytes);
+    EditorForm form(path);
+    QStringList messages;
+    QObject::connect(form.statusBar(), &QStatusBar::messageChanged, &form,
+        [&](const QString& message) { messages.append(message); });
+    form.show();
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("large.html - クォーレクス"));
+    ASSERT_TRUE(form.editBox().isFilling());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.editBox().isFilling(); }, 30000));
+    ASSERT_FALSE(messages.isEmpty());
+    EXPECT_TRUE(messages.first().startsWith(QStringLiteral("ページを読み込んでいます… ")))
+        << messages.first().toStdString();
+    EXPECT_TRUE(messages.last().isEmpty());
+    EXPECT_EQ(form.editBox().sourceText(), ShiftJis::decode(bytes));
+    EXPECT_FALSE(form.editor().document().Modified());
+    EXPECT_FALSE(form.host().editBox().canUndo());
 }

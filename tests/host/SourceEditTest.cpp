@@ -1,4 +1,5 @@
 #include "host/SourceEdit.h"
+#include "host/EditBox.h"
 #include "host/LineBreakIndex.h"
 #include "host/SourceEditBox.h"
 #include "support/QtPrinters.h"
@@ -102,20 +103,64 @@ TEST(SourceEdit, OffsetsCountCrLfAsTwo)
 
 namespace {
 
+// A run of markup without breaks, of about length characters.
+QString markupRun(QRandomGenerator& rng, int length)
+{
+    static const QString alphabet = QStringLiteral("<a>b c あ\u00a0\uFDD0");
+    QString run;
+    for (int n = 0; n < length; ++n)
+        run += alphabet[rng.bounded(int(alphabet.size()))];
+    return run;
+}
+
 // A page longer than the box: lines of letters, kana and spaces, ended mostly by CR LF
-// and sometimes by LF. Lone CRs are left out here: once the line between a CR and an LF
-// is emptied, they read back as one CR LF, which a plain string cannot tell apart.
-QString randomPage(QRandomGenerator& rng, int lineCount)
+// and sometimes by LF, and now and then a line long enough to be shown in pieces. Lone
+// CRs are left out here: once the line between a CR and an LF is emptied, they read back
+// as one CR LF, which a plain string cannot tell apart.
+QString randomPage(QRandomGenerator& rng, int lineCount, bool longLines = false)
 {
     static const QString alphabet = QStringLiteral("ab あ\u00a0\uFDD0");
     QString page;
     for (int i = 0; i < lineCount; ++i) {
         if (i > 0)
             page += rng.bounded(4) == 0 ? QStringLiteral("\n") : QStringLiteral("\r\n");
+        if (longLines && rng.bounded(40) == 0) {
+            page += markupRun(rng, int(LongLineLength) - 300 + rng.bounded(3000));
+            continue;
+        }
         for (int n = rng.bounded(24); n > 0; --n)
             page += alphabet[rng.bounded(int(alphabet.size()))];
     }
     return page;
+}
+
+// Display breaks are where the box promises them: none in a line of at most LongLineLength
+// characters, and in a longer one pieces of at most DisplayPieceLength, none of them empty.
+void expectSettledPieces(const SourceEdit& edit)
+{
+    const LineBreakIndex& index = edit.lineBreaks();
+    QList<int> pieces; // of the current line
+    auto checkLine = [&] {
+        qsizetype length = 0;
+        for (int p : pieces)
+            length += p;
+        if (pieces.size() > 1) {
+            ASSERT_GT(length, LongLineLength) << "a short line in " << pieces.size() << " pieces";
+            for (int p : pieces) {
+                ASSERT_GT(p, 0) << "an empty piece";
+                ASSERT_LE(p, DisplayPieceLength);
+            }
+        } else if (length > LongLineLength) {
+            FAIL() << "a line of " << length << " characters in one piece";
+        }
+        pieces.clear();
+    };
+    for (QTextBlock block = edit.document()->begin(); block.isValid(); block = block.next()) {
+        if (block.blockNumber() > 0 && index.breakBefore(block) != LineBreak::Display)
+            checkLine();
+        pieces.append(block.length() - 1);
+    }
+    checkLine();
 }
 
 // The breaks a user brings in (pasting, say) come in as CR LF.
@@ -215,9 +260,10 @@ TEST(SourceEdit, BehavesLikeAPlainStringBox)
     });
     KeyModel model;
     QRandomGenerator rng(42);
-    for (int round = 0; round < 6; ++round) {
+    for (int round = 0; round < 8; ++round) {
         markupOnEnter = round % 2 == 1;
-        const QString page = randomPage(rng, 120 + rng.bounded(100));
+        const bool longLines = round >= 4;
+        const QString page = randomPage(rng, 120 + rng.bounded(100), longLines);
         real.setText(page);
         model.load(page);
         QApplication::clipboard()->setText(QStringLiteral("clip\nboard"));
@@ -243,6 +289,8 @@ TEST(SourceEdit, BehavesLikeAPlainStringBox)
             } else if (action < 16) {
                 name = "program text";
                 QString text = randomPage(rng, 1 + rng.bounded(3)).left(rng.bounded(30));
+                if (longLines && rng.bounded(3) == 0)
+                    text += markupRun(rng, rng.bounded(int(LongLineLength) + 500));
                 if (text.endsWith(u'\r'))
                     text.chop(1); // no CR LF cut in half
                 real.setSelText(text);
@@ -289,6 +337,8 @@ TEST(SourceEdit, BehavesLikeAPlainStringBox)
                 name = "paste";
                 if (rng.bounded(3) == 0)
                     QApplication::clipboard()->setText(QStringLiteral("x\ry\nz\u2028w\u2029v\uFDD0\r\n"));
+                else if (longLines && rng.bounded(3) == 0)
+                    QApplication::clipboard()->setText(markupRun(rng, int(DisplayPieceLength) * 3));
                 const QString clip = QApplication::clipboard()->text();
                 QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
                 model.replaceSelection(asBroughtIn(clip));
@@ -334,6 +384,7 @@ TEST(SourceEdit, BehavesLikeAPlainStringBox)
             QApplication::processEvents();
             // Where nothing could be undone or redone, the model keeps the text it had.
             ASSERT_EQ(visible(edit.sourceText()), visible(model.text())) << name;
+            ASSERT_NO_FATAL_FAILURE(expectSettledPieces(edit)) << name;
             ASSERT_EQ(real.length(), model.text().size()) << name;
             if (selectionKnown) {
                 ASSERT_EQ(anchorOffset(edit), model.anchor) << name;
@@ -556,4 +607,105 @@ TEST(SourceEdit, KeysReplaceASelectionBeyondTheVisibleLines)
             EXPECT_EQ(visible(edit.sourceText()), visible(edited));
         }
     }
+}
+
+namespace {
+
+// A text handed over in the parts given.
+class ListedParts : public TextParts {
+public:
+    explicit ListedParts(QStringList parts)
+        : m_parts(std::move(parts))
+    {
+    }
+    QString next() override { return m_taken < m_parts.size() ? m_parts[m_taken++] : QString(); }
+    double progress() const override { return m_parts.isEmpty() ? 1.0 : double(m_taken) / m_parts.size(); }
+
+private:
+    QStringList m_parts;
+    qsizetype m_taken = 0;
+};
+
+QStringList cutAnywhere(QRandomGenerator& rng, const QString& text, int maxPart)
+{
+    QStringList parts;
+    for (qsizetype at = 0; at < text.size();) {
+        const qsizetype n = 1 + rng.bounded(maxPart);
+        parts.append(text.mid(at, n));
+        at += n;
+    }
+    return parts;
+}
+
+// Each block's text and the kind of break before it.
+QStringList blocksOf(const SourceEdit& edit)
+{
+    QStringList blocks;
+    for (QTextBlock block = edit.document()->begin(); block.isValid(); block = block.next())
+        blocks.append(QString::number(int(edit.lineBreaks().breakBefore(block))) + block.text());
+    return blocks;
+}
+
+} // namespace
+
+// Parts cut anywhere (between CR and LF, inside a long line) give the box what the whole text
+// gives it: the same text, the same breaks and the same display pieces.
+TEST(SourceEdit, TextInPartsFillsTheBoxAsTheWholeText)
+{
+    SourceEdit whole;
+    SourceEdit inParts;
+    QRandomGenerator rng(5);
+    for (int round = 0; round < 40; ++round) {
+        QString text = randomText(rng, 60);
+        for (int i = rng.bounded(3); i > 0; --i)
+            text += markupRun(rng, int(LongLineLength) + rng.bounded(2000)) + randomText(rng, 20);
+        whole.setSourceText(text);
+        inParts.fillSourceText(std::make_unique<ListedParts>(cutAnywhere(rng, text, 1 + rng.bounded(700))));
+        inParts.finishFilling();
+        ASSERT_FALSE(inParts.isFilling());
+        ASSERT_EQ(visible(inParts.sourceText()), visible(whole.sourceText())) << "round " << round;
+        ASSERT_EQ(blocksOf(inParts), blocksOf(whole)) << "round " << round;
+        ASSERT_NO_FATAL_FAILURE(expectSettledPieces(inParts));
+    }
+}
+
+// While the parts come in, the box answers as if it held the whole page, and a key waits for
+// the rest: it lands where the caret stands in the whole page, and undo takes back only it.
+TEST(SourceEdit, AFillingBoxAnswersWithTheWholePage)
+{
+    SourceEdit edit;
+    SourceEditBox box(edit);
+    edit.resize(400, 300);
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    QRandomGenerator rng(9);
+    const QString page = randomPage(rng, 3000, true);
+    QList<int> progress;
+    int filled = 0;
+    QObject::connect(&edit, &SourceEdit::fillProgress, &edit, [&](int percent) { progress.append(percent); });
+    QObject::connect(&edit, &SourceEdit::filled, &edit, [&] { ++filled; });
+
+    edit.fillSourceText(std::make_unique<ListedParts>(cutAnywhere(rng, page, 2000)));
+    ASSERT_TRUE(edit.isFilling());
+    EXPECT_EQ(box.text(), page);
+    EXPECT_FALSE(edit.isFilling());
+    EXPECT_EQ(filled, 1);
+
+    edit.fillSourceText(std::make_unique<ListedParts>(cutAnywhere(rng, page, 2000)));
+    ASSERT_TRUE(edit.isFilling());
+    QTest::keyClick(&edit, Qt::Key_X);
+    EXPECT_EQ(box.text(), u'x' + page);
+    box.undo();
+    EXPECT_EQ(box.text(), page);
+    EXPECT_FALSE(box.canUndo());
+    EXPECT_EQ(filled, 2);
+
+    // Left alone, the box takes the parts while the event loop runs and tells how far it got.
+    edit.fillSourceText(std::make_unique<ListedParts>(cutAnywhere(rng, page, 2000)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !edit.isFilling(); }, 20000));
+    EXPECT_EQ(filled, 3);
+    EXPECT_FALSE(progress.isEmpty());
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+    EXPECT_EQ(box.text(), page);
+    EXPECT_EQ(box.selStart(), 0);
 }

@@ -1,0 +1,39 @@
+#include "files/DecodedParts.h"
+
+#include "files/ShiftJisCodec.h"
+
+namespace quorlex {
+
+DecodedParts::DecodedParts(QByteArray bytes, qsizetype partBytes)
+    : m_bytes(std::move(bytes))
+    , m_partBytes(std::max<qsizetype>(partBytes, 1))
+{
+}
+
+qsizetype DecodedParts::partEnd(QByteArrayView bytes, qsizetype start, qsizetype partBytes)
+{
+    const qsizetype size = bytes.size();
+    for (qsizetype i = std::min(start + partBytes, size); i < size; ++i) {
+        const auto b = quint8(bytes[i - 1]);
+        if (b < 0x40 && b != '\r')
+            return i;
+    }
+    return size;
+}
+
+QString DecodedParts::next()
+{
+    if (m_done >= m_bytes.size())
+        return {};
+    const qsizetype end = partEnd(m_bytes, m_done, m_partBytes);
+    const QString part = ShiftJis::decode(QByteArrayView(m_bytes).sliced(m_done, end - m_done));
+    m_done = end;
+    return part;
+}
+
+double DecodedParts::progress() const
+{
+    return m_bytes.isEmpty() ? 1.0 : double(m_done) / double(m_bytes.size());
+}
+
+} // namespace quorlex
