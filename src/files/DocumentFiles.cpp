@@ -6,7 +6,6 @@
 #include "dialogs/PathHelpers.h"
 #include "files/FileErrorText.h"
 #include "files/SaveErrorMessage.h"
-#include "files/ShiftJisCodec.h"
 #include "files/UnmappableQuestion.h"
 #include "host/Host.h"
 #include "host/ProductInfo.h"
@@ -36,6 +35,7 @@ DocumentFiles::DocumentFiles(Editor& editor, FileDlg& documentDialog, FileOps& o
     , m_dialog(documentDialog)
     , m_ops(ops)
     , m_patterns(editor, documentDialog, ops, [this] { return ConfirmSaveChanges(); })
+    , m_diskWatch(editor, ops, [this](const QString& path) { LoadDocument(path); })
 {
 }
 
@@ -52,13 +52,17 @@ bool DocumentFiles::LoadDocument(const QString& path)
     }
 
     EditorDocument& document = m_editor.document();
-    const QString text = ShiftJis::decode(bytes);
+    const PageEncoding encoding = detectPageEncoding(bytes);
+    const QString text = decodePage(bytes, encoding);
     m_editor.host().editBox().setText(text);
     document.setCurrentFile(path, false, pageCaption(path));
+    document.setEncoding(encoding);
     document.setBackupTicks(0);
     m_patterns.pageLoaded();
     m_diskText = text;
     m_diskBytes = bytes;
+    m_diskEncoding = encoding;
+    m_diskWatch.remember(path, bytes);
     return true;
 }
 
@@ -115,7 +119,11 @@ bool DocumentFiles::writePage(const QString& path)
 {
     Host& host = m_editor.host();
     const QString text = host.editBox().text();
-    if (!confirmCharacterReferences(host, text))
+    if (!m_diskWatch.mayOverwrite(path))
+        return false;
+    // Only Shift_JIS lacks characters.
+    const PageEncoding encoding = m_editor.document().encoding();
+    if (encoding == PageEncoding::ShiftJis && !confirmCharacterReferences(host, text))
         return false;
     const QByteArray bytes = encodeForSave(text);
     if (const std::error_code error = replaceFile(m_ops, path, bytes)) {
@@ -126,6 +134,8 @@ bool DocumentFiles::writePage(const QString& path)
     m_editor.document().setCurrentFile(path, false, pageCaption(path));
     m_diskText = text;
     m_diskBytes = bytes;
+    m_diskEncoding = encoding;
+    m_diskWatch.remember(path, bytes);
     return true;
 }
 
@@ -133,9 +143,10 @@ QByteArray DocumentFiles::encodeForSave(const QString& text) const
 {
     // The loaded bytes read as this very text, so they are a faithful form of it; encoding
     // afresh would turn duplicate codes (NEC and IBM rows) into the preferred ones.
-    if (text == m_diskText)
+    const PageEncoding encoding = m_editor.document().encoding();
+    if (text == m_diskText && encoding == m_diskEncoding)
         return m_diskBytes;
-    return ShiftJis::encode(text);
+    return encodePage(text, encoding);
 }
 
 bool DocumentFiles::hasUnsavedText() const
