@@ -51,6 +51,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -94,6 +95,8 @@ EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
     setAcceptDrops(true);
     m_logic->Form_Load();
     m_edit->setFocus();
+    // Asked over the window, once it shows.
+    QTimer::singleShot(0, this, [this] { m_logic->offerBackupRecovery(); });
 }
 
 Editor& EditorForm::editor()
@@ -350,6 +353,13 @@ bool EditorForm::event(QEvent* event)
         break;
     case QEvent::PaletteChange:
         paintToolbarImages();
+        break;
+    // Asked once the activation is over, and never while a dialog of a command is up.
+    case QEvent::WindowActivate:
+        QTimer::singleShot(0, this, [this] {
+            if (isActiveWindow() && !QApplication::activeModalWidget())
+                m_logic->windowActivated();
+        });
         break;
     default:
         break;

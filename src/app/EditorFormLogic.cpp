@@ -5,10 +5,12 @@
 #include "core/KeyPress.h"
 #include "core/Numbers.h"
 #include "core/ProgramDirectory.h"
+#include "core/RunJournal.h"
 #include "core/Toolbars.h"
 #include "dialogs/FileDlg.h"
 #include "dialogs/PathHelpers.h"
 #include "files/DocumentFiles.h"
+#include "files/Recovery.h"
 #include "files/TextConversion.h"
 #include "host/ControlNames.h"
 #include "host/Host.h"
@@ -54,7 +56,9 @@ EditorFormLogic::EditorFormLogic(Host& host, QString commandLine)
     m_markup = std::make_unique<TextMarkupCommands>(*m_editor);
     m_conversion
         = std::make_unique<TextConversion>(*m_editor, *m_files, *m_documentDialog, *m_resourceDialog);
+    m_journal = std::make_unique<RunJournal>(programDirectory());
     m_backup = std::make_unique<AutoBackup>(*m_editor, programDirectory());
+    m_backup->setJournal(m_journal.get());
     m_links = std::make_unique<LinkCommands>(*m_editor, *m_resourceDialog, *m_documentDialog);
     registerCommands();
 }
@@ -122,7 +126,19 @@ void EditorFormLogic::Form_Load()
 
     m_tagLists->FillTagListMenus();
     LoadSetting(*m_ini, m_editor->settings());
+    m_journal->begin();
     m_backup->start();
+}
+
+void EditorFormLogic::offerBackupRecovery()
+{
+    SystemFileOps ops;
+    quorlex::offerBackupRecovery(*m_editor, *m_files, *m_journal, m_backup->backupFile(), ops);
+}
+
+void EditorFormLogic::windowActivated()
+{
+    m_files->diskWatch().windowActivated();
 }
 
 bool EditorFormLogic::Form_QueryUnload()
@@ -132,6 +148,7 @@ bool EditorFormLogic::Form_QueryUnload()
     auto word = [](bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); };
     m_ini->SetIni(QStringLiteral("Main"), QStringLiteral("FileBar"), word(m_host.isMenuChecked(FileBarItem)));
     m_ini->SetIni(QStringLiteral("Main"), QStringLiteral("TagBar"), word(m_host.isMenuChecked(TagBarItem)));
+    m_journal->finish();
     return false;
 }
 

@@ -17,6 +17,7 @@ class FileDlg;
 class Host;
 class IniFile;
 class LinkCommands;
+class RunJournal;
 class TagListMenus;
 class TextConversion;
 class TextMarkupCommands;
@@ -45,6 +46,10 @@ public:
     // menus, the insertion settings and the backup timer. A failing step is skipped without a
     // message.
     void Form_Load();
+    // After start-up, once the window shows: offers the backup of an earlier run that crashed.
+    void offerBackupRecovery();
+    // The main window has come to the front again: asks about changes made to the page's file.
+    void windowActivated();
     // The close request; true keeps the window open.
     bool Form_QueryUnload();
     // The exit command: asks the main window to close.
@@ -76,6 +81,8 @@ private:
     std::unique_ptr<TagListMenus> m_tagLists;
     std::unique_ptr<TextMarkupCommands> m_markup;
     std::unique_ptr<TextConversion> m_conversion;
+    // Outlives the backup timer, which notes each backup in it.
+    std::unique_ptr<RunJournal> m_journal;
     std::unique_ptr<AutoBackup> m_backup;
     std::unique_ptr<LinkCommands> m_links;
     Commands m_commands;

@@ -1,8 +1,9 @@
 #include "core/AutoBackup.h"
 
 #include "core/Editor.h"
+#include "core/RunJournal.h"
 #include "dialogs/PathHelpers.h"
-#include "files/ShiftJisCodec.h"
+#include "files/PageEncoding.h"
 #include "host/Host.h"
 
 namespace quorlex {
@@ -37,9 +38,13 @@ void AutoBackup::Timer1_Timer()
 
     const QString caption = document.caption();
     document.setCaption(Notice);
-    // The new backup goes beside the old one and is renamed over it, so a crash during the
-    // write leaves the previous backup whole.
-    (void)replaceFile(m_ops, m_backupFile, ShiftJis::encode(text));
+    // The backup is in the page's own encoding. It is noted in the run's journal before it is
+    // written, so that a crash during the write still finds it. The new backup goes beside the
+    // old one and is renamed over it, so a crash during the write leaves the previous backup whole.
+    const QByteArray bytes = encodePage(text, document.encoding());
+    if (m_journal)
+        m_journal->backupWriting(bytes, document.encoding());
+    (void)replaceFile(m_ops, m_backupFile, bytes);
     document.setBackupTicks(0);
     document.setCaption(caption);
 }

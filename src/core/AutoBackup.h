@@ -10,9 +10,11 @@
 namespace quorlex {
 
 class Editor;
+class RunJournal;
 
 // Timer1: a tick every minute while the program runs. Ticks are counted in BackupTicks while the
-// page holds text, and every fifth one writes the text to html.bak in the program directory. The
+// page holds text, and every fifth one writes the text to html.bak in the program directory, in
+// the page's encoding. The
 // backup never depends on the page's file, its modified state or any setting.
 class AutoBackup {
 public:
@@ -29,6 +31,8 @@ public:
         std::chrono::milliseconds interval = Interval);
 
     const QString& backupFile() const { return m_backupFile; }
+    // Where each backup is noted before it is written, so that a later start can offer it back.
+    void setJournal(RunJournal* journal) { m_journal = journal; }
     // Starts Timer1; it runs until the program ends.
     void start() { m_timer.start(); }
     bool isActive() const { return m_timer.isActive(); }
@@ -42,6 +46,7 @@ private:
     QString m_backupFile;
     SystemFileOps m_systemOps;
     FileOps& m_ops;
+    RunJournal* m_journal = nullptr;
     QTimer m_timer;
 };
 

@@ -18,6 +18,8 @@ void EditorDocument::setCurrentFile(const QString& path, bool modified, const QS
 {
     m_filePath = path;
     m_modified = modified;
+    if (path.isEmpty())
+        m_encoding = PageEncoding::ShiftJis;
     setCaption(caption);
 }
 

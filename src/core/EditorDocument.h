@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/PageEncoding.h"
+
 #include <QString>
 
 namespace quorlex {
@@ -27,12 +29,19 @@ public:
     qint16 BackupTicks() const { return m_backupTicks; }
     void setBackupTicks(qint16 ticks) { m_backupTicks = ticks; }
 
+    // The encoding the page was read in and is saved in.
+    PageEncoding encoding() const { return m_encoding; }
+    void setEncoding(PageEncoding encoding) { m_encoding = encoding; }
+    // The encoding as the status bar shows it: "Shift_JIS" or "UTF-8" (with or without the mark).
+    QString encodingName() const { return pageEncodingShortName(m_encoding); }
+
     QString caption() const;
     void setCaption(const QString& caption);
 
     // The page now stands for the file at path (empty: untitled), with this modified state and
     // caption. Loading, saving, the page patterns, text conversion and the new page wizard all
-    // set the current file through here, so the three never disagree.
+    // set the current file through here, so the three never disagree. An untitled page is a new
+    // one and so Shift_JIS.
     void setCurrentFile(const QString& path, bool modified, const QString& caption);
 
 private:
@@ -41,6 +50,7 @@ private:
     bool m_modified = false;
     bool m_patternMode = false;
     qint16 m_backupTicks = 0;
+    PageEncoding m_encoding = PageEncoding::ShiftJis;
 };
 
 } // namespace quorlex

@@ -1,11 +1,10 @@
 #include "files/DecodedParts.h"
 
-#include "files/ShiftJisCodec.h"
-
 namespace quorlex {
 
-DecodedParts::DecodedParts(QByteArray bytes, qsizetype partBytes)
+DecodedParts::DecodedParts(QByteArray bytes, PageEncoding encoding, qsizetype partBytes)
     : m_bytes(std::move(bytes))
+    , m_encoding(encoding)
     , m_partBytes(std::max<qsizetype>(partBytes, 1))
 {
 }
@@ -26,7 +25,10 @@ QString DecodedParts::next()
     if (m_done >= m_bytes.size())
         return {};
     const qsizetype end = partEnd(m_bytes, m_done, m_partBytes);
-    const QString part = ShiftJis::decode(QByteArrayView(m_bytes).sliced(m_done, end - m_done));
+    // Only the first part can start with the byte-order mark; later ones keep a U+FEFF as text.
+    const PageEncoding encoding
+        = m_done > 0 && m_encoding == PageEncoding::Utf8WithMark ? PageEncoding::Utf8 : m_encoding;
+    const QString part = decodePage(QByteArrayView(m_bytes).sliced(m_done, end - m_done), encoding);
     m_done = end;
     return part;
 }

@@ -7,7 +7,6 @@
 #include "files/DecodedParts.h"
 #include "files/FileErrorText.h"
 #include "files/SaveErrorMessage.h"
-#include "files/ShiftJisCodec.h"
 #include "files/UnmappableQuestion.h"
 #include "host/Host.h"
 #include "host/ProductInfo.h"
@@ -37,6 +36,7 @@ DocumentFiles::DocumentFiles(Editor& editor, FileDlg& documentDialog, FileOps& o
     , m_dialog(documentDialog)
     , m_ops(ops)
     , m_patterns(editor, documentDialog, ops, [this] { return ConfirmSaveChanges(); })
+    , m_diskWatch(editor, ops, [this](const QString& path) { LoadDocument(path); })
 {
 }
 
@@ -54,11 +54,15 @@ bool DocumentFiles::LoadDocument(const QString& path)
 
     EditorDocument& document = m_editor.document();
     // A large page is decoded as the box takes it, so the window shows its start at once.
-    m_editor.host().editBox().setTextInParts(std::make_unique<DecodedParts>(bytes));
+    const PageEncoding encoding = detectPageEncoding(bytes);
+    m_editor.host().editBox().setTextInParts(std::make_unique<DecodedParts>(bytes, encoding));
     document.setCurrentFile(path, false, pageCaption(path));
+    document.setEncoding(encoding);
     document.setBackupTicks(0);
     m_patterns.pageLoaded();
     m_diskBytes = bytes;
+    m_diskEncoding = encoding;
+    m_diskWatch.remember(path, bytes);
     return true;
 }
 
@@ -115,7 +119,11 @@ bool DocumentFiles::writePage(const QString& path)
 {
     Host& host = m_editor.host();
     const QString text = host.editBox().text();
-    if (!confirmCharacterReferences(host, text))
+    if (!m_diskWatch.mayOverwrite(path))
+        return false;
+    // Only Shift_JIS lacks characters.
+    const PageEncoding encoding = m_editor.document().encoding();
+    if (encoding == PageEncoding::ShiftJis && !confirmCharacterReferences(host, text))
         return false;
     const QByteArray bytes = encodeForSave(text);
     if (const std::error_code error = replaceFile(m_ops, path, bytes)) {
@@ -125,6 +133,8 @@ bool DocumentFiles::writePage(const QString& path)
     }
     m_editor.document().setCurrentFile(path, false, pageCaption(path));
     m_diskBytes = bytes;
+    m_diskEncoding = encoding;
+    m_diskWatch.remember(path, bytes);
     return true;
 }
 
@@ -133,9 +143,10 @@ QByteArray DocumentFiles::encodeForSave(const QString& text) const
     // Bytes that read as this very text are a faithful form of it; encoding afresh would turn
     // duplicate codes (NEC and IBM rows) into the preferred ones. The text such bytes read as
     // encodes to as many bytes, so only then is it worth decoding them to compare.
-    QByteArray encoded = ShiftJis::encode(text);
-    if (encoded.size() == m_diskBytes.size() && encoded != m_diskBytes
-        && ShiftJis::decode(m_diskBytes) == text)
+    const PageEncoding encoding = m_editor.document().encoding();
+    QByteArray encoded = encodePage(text, encoding);
+    if (encoding == m_diskEncoding && encoded.size() == m_diskBytes.size() && encoded != m_diskBytes
+        && decodePage(m_diskBytes, encoding) == text)
         return m_diskBytes;
     return encoded;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/MenuRow.h"
+#include "files/DiskWatch.h"
 #include "files/FileOps.h"
+#include "files/PageEncoding.h"
 #include "files/PagePatterns.h"
 
 #include <QByteArray>
@@ -15,7 +17,8 @@ class FileDlg;
 
 // Opening and saving pages: the File menu's Open, Save and Save As, files dropped on the main
 // window, and the two routines the rest of the program shares, LoadDocument and
-// ConfirmSaveChanges. Page files are the editor text in Shift_JIS with nothing added.
+// ConfirmSaveChanges. Page files are the editor text in the page's encoding (Shift_JIS unless the
+// file was read as UTF-8) with nothing added.
 class DocumentFiles {
 public:
     // documentDialog is the main window's document dialog, shared with other commands.
@@ -47,6 +50,8 @@ public:
     QList<MenuRow> menuRows();
 
     PagePatterns& patterns() { return m_patterns; }
+    // Changes that other programs make to the page's file.
+    DiskWatch& diskWatch() { return m_diskWatch; }
 
 private:
     bool hasUnsavedText() const;
@@ -62,6 +67,8 @@ private:
     // The page's bytes as they were last read or written, so that an unchanged page is written
     // back with exactly the bytes it came from (duplicate Shift_JIS codes included).
     QByteArray m_diskBytes;
+    PageEncoding m_diskEncoding = PageEncoding::ShiftJis;
+    DiskWatch m_diskWatch;
 };
 
 } // namespace quorlex

@@ -1,5 +1,7 @@
 #include "files/FileOps.h"
 
+#include "files/FileStamp.h"
+
 namespace quorlex {
 
 namespace {
@@ -43,6 +45,8 @@ std::error_code replaceFile(FileOps& ops, const QString& path, QByteArrayView by
         error = ops.commit();
     if (error)
         ops.discard();
+    else
+        noteOwnWrite(path);
     return error;
 }
 

@@ -5,6 +5,7 @@
 #include "dialogs/FileDlg.h"
 #include "files/FileErrorText.h"
 #include "files/FileOps.h"
+#include "files/PageEncoding.h"
 #include "files/PagePattern.h"
 #include "files/UnmappableQuestion.h"
 #include "host/Host.h"
@@ -73,6 +74,8 @@ void PagePatterns::F_T_Open_Click()
     }
     m_editor.host().editBox().setText(file.fields.pattern.Body);
     m_editor.document().setPatternMode(true);
+    // Patterns are Shift_JIS, and so is a page saved from one.
+    m_editor.document().setEncoding(PageEncoding::ShiftJis);
     m_editor.document().setCaption(patternCaption(choice->path));
     m_patternFile = choice->path;
 }

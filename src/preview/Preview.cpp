@@ -86,8 +86,9 @@ void Preview::showFile()
 
 void Preview::showCopy()
 {
+    const EditorDocument& document = m_editor.document();
     const std::error_code error = writePreviewCopy(
-        m_ops, m_copyFile, m_editor.host().editBox().text(), m_editor.document().FilePath());
+        m_ops, m_copyFile, m_editor.host().editBox().text(), document.FilePath(), document.encoding());
     if (!error) {
         m_copyFailureShown = false;
         m_window.LoadHtml(FileScheme + m_copyFile);

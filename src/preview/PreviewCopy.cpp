@@ -1,6 +1,6 @@
 #include "preview/PreviewCopy.h"
 
-#include "files/ShiftJisCodec.h"
+#include "files/PageEncoding.h"
 #include "host/ProductInfo.h"
 #include "preview/PreviewAddress.h"
 
@@ -58,9 +58,13 @@ QString previewCopyText(const QString& text, const QString& filePath)
 }
 
 std::error_code writePreviewCopy(
-    FileOps& ops, const QString& path, const QString& text, const QString& filePath)
+    FileOps& ops, const QString& path, const QString& text, const QString& filePath, PageEncoding encoding)
 {
-    return replaceFile(ops, path, ShiftJis::encode(previewCopyText(text, filePath)));
+    // A UTF-8 copy always carries the mark: the browser then reads it as UTF-8 even when the
+    // page declares nothing.
+    if (encoding == PageEncoding::Utf8)
+        encoding = PageEncoding::Utf8WithMark;
+    return replaceFile(ops, path, encodePage(previewCopyText(text, filePath), encoding));
 }
 
 } // namespace quorlex

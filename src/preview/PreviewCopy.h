@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/FileOps.h"
+#include "files/PageEncoding.h"
 
 #include <QString>
 
@@ -16,9 +17,9 @@ inline const QString PreviewCopyFileName = QStringLiteral("temp.html");
 // against the page's folder although the copy lies elsewhere.
 QString previewCopyText(const QString& text, const QString& filePath);
 
-// Writes the preview copy to path in Shift_JIS (a character without a Shift_JIS form as "&#N;"),
-// replacing the old copy in one step.
+// Writes the preview copy to path in the page's encoding (Shift_JIS: a character without a
+// Shift_JIS form as "&#N;"; UTF-8: with the byte-order mark), replacing the old copy in one step.
 std::error_code writePreviewCopy(
-    FileOps& ops, const QString& path, const QString& text, const QString& filePath);
+    FileOps& ops, const QString& path, const QString& text, const QString& filePath, PageEncoding encoding);
 
 } // namespace quorlex

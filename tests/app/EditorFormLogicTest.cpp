@@ -6,6 +6,7 @@
 #include "support/TestFiles.h"
 #include "support/TestHome.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -157,4 +158,15 @@ TEST_F(Lifecycle, AnEmptiedUntitledPageIsNeverSavedButCanBeLeft)
     EXPECT_TRUE(logic.editor().document().Modified());
     host.answerMessages({ MsgAnswer::No });
     EXPECT_FALSE(logic.Form_QueryUnload());
+}
+
+TEST_F(Lifecycle, RunIsNotedUntilTheWindowCloses)
+{
+    EditorFormLogic logic(host, QString());
+    const auto notes
+        = [&] { return QDir(home.path()).entryList({ QStringLiteral("quorlex-*.run") }).size(); };
+    logic.Form_Load();
+    EXPECT_EQ(notes(), 1);
+    EXPECT_FALSE(logic.Form_QueryUnload());
+    EXPECT_EQ(notes(), 0);
 }

@@ -69,6 +69,15 @@ TEST_F(AutoBackupTest, FifthTickWritesExactlyTheTextUnderANotice)
     EXPECT_EQ(readBytes(bak()), QByteArray("second"));
 }
 
+TEST_F(AutoBackupTest, BackupOfUtf8PageIsInUtf8WithItsMark)
+{
+    writeBytes(home.file(QStringLiteral("u.html")), "\xEF\xBB\xBF<p>x</p>");
+    ASSERT_TRUE(files.LoadDocument(home.file(QStringLiteral("u.html"))));
+    type(QStringLiteral("日本€"));
+    tick(5);
+    EXPECT_EQ(readBytes(bak()), QByteArray("\xEF\xBB\xBF\xE6\x97\xA5\xE6\x9C\xAC\xE2\x82\xAC"));
+}
+
 TEST_F(AutoBackupTest, EmptyTextIsNeitherCountedNorWritten)
 {
     tick(12);

@@ -115,6 +115,15 @@ TEST_F(PreviewTest, CopyOfUnsavedTextPointsBackAtThePage)
     EXPECT_TRUE(m_editor.document().Modified());
 }
 
+TEST_F(PreviewTest, CopyOfUtf8PageIsInUtf8WithTheMark)
+{
+    m_editor.settings().PreviewSave = 1;
+    editedPage(QStringLiteral("page.html"), "<meta charset=utf-8>", QStringLiteral("<HEAD>表€"));
+    choosePreviewTab();
+    EXPECT_EQ(readBytes(copyPath()),
+        QStringLiteral("\uFEFF<HEAD>\r\n<base href=\"file:%1\">\r\n表€").arg(pagePath()).toUtf8());
+}
+
 TEST_F(PreviewTest, CopyThatCannotBeWrittenIsReportedOnceAndShowsNothingStale)
 {
     m_editor.settings().PreviewSave = 1;
