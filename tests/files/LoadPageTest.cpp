@@ -95,26 +95,31 @@ INSTANTIATE_TEST_SUITE_P(Reasons, UnreadableFileTest,
 // --- Decoding in parts ----------------------------------------------------------------
 
 // The box takes a large page part by part; cut anywhere the parts allow, they make up the
-// text the whole page reads as, and no part ends between a CR and its LF.
+// text the whole page reads as in its encoding, and no part ends between a CR and its LF.
 TEST(DecodedParts, MakeUpTheTextOfTheWholePage)
 {
     const QByteArray pieces[] = { "\r\n", "\n", "\r", "<BR>", "\x82\xa0", "\x93\xfa\x96\x7b", "\x81", "\xff",
-        "\x82", "\xed\x40", "a", " ", "\x85\x40", QByteArray("\0", 1), "\xb6" };
+        "\x82", "\xed\x40", "a", " ", "\x85\x40", QByteArray("\0", 1), "\xb6", "\xef\xbb\xbf", "\xe6\x97\xa5",
+        "\xf0\x9f\x98\x80" };
     QRandomGenerator rng(11);
-    for (int round = 0; round < 300; ++round) {
-        QByteArray bytes;
-        for (int n = rng.bounded(80); n > 0; --n)
-            bytes += pieces[rng.bounded(int(std::size(pieces)))];
-        DecodedParts parts(bytes, 1 + rng.bounded(12));
-        QString text;
-        for (QString part = parts.next(); !part.isEmpty(); part = parts.next()) {
-            text += part;
-            if (parts.progress() < 1.0) {
-                ASSERT_FALSE(part.endsWith(u'\r')) << "round " << round;
+    for (const PageEncoding encoding :
+        { PageEncoding::ShiftJis, PageEncoding::Utf8, PageEncoding::Utf8WithMark }) {
+        for (int round = 0; round < 300; ++round) {
+            QByteArray bytes = encoding == PageEncoding::Utf8WithMark ? "\xef\xbb\xbf" : "";
+            for (int n = rng.bounded(80); n > 0; --n)
+                bytes += pieces[rng.bounded(int(std::size(pieces)))];
+            DecodedParts parts(bytes, encoding, 1 + rng.bounded(12));
+            QString text;
+            for (QString part = parts.next(); !part.isEmpty(); part = parts.next()) {
+                text += part;
+                if (parts.progress() < 1.0) {
+                    ASSERT_FALSE(part.endsWith(u'\r')) << "round " << round;
+                }
             }
+            ASSERT_EQ(text, decodePage(bytes, encoding))
+                << "encoding " << int(encoding) << ", round " << round;
+            ASSERT_EQ(parts.progress(), 1.0);
         }
-        ASSERT_EQ(text, ShiftJis::decode(bytes)) << "round " << round;
-        ASSERT_EQ(parts.progress(), 1.0);
     }
 }
 
