@@ -202,6 +202,8 @@ void DialogAnswerer::answerFileDialog(QWidget* dialog, int round)
     const QString path
         = save ? m_files.saveChoice(m_random) : m_files.openChoice(m_random, suffixOfFilter(files));
     (save ? m_record.saveChoices : m_record.openChoices).append(path);
+    if (save && files->windowTitle().contains(QStringLiteral("テンプレート")))
+        m_record.patternSaves.append(path);
     files->selectFile(path);
     note(QStringLiteral("%1 dialog 「%2」: %3")
              .arg(save ? QStringLiteral("save") : QStringLiteral("open"), files->windowTitle(),

@@ -20,6 +20,7 @@ class SoakFiles;
 struct DialogRecord {
     QStringList answers; // one line per answer, for the step list
     QStringList saveChoices; // paths accepted in save dialogs
+    QStringList patternSaves; // ... of them, those chosen to store a page pattern
     QStringList openChoices; // paths accepted in open dialogs
     QStringList pdfFiles; // files a print job was sent to
     int inputBoxes = 0;

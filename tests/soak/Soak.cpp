@@ -547,6 +547,7 @@ QString Soak::performKey(SoakRandom& random, const Before& before, Expect& expec
 void Soak::expectLoad(Expect& expect, QStringList paths)
 {
     expect.text = Expect::Text::Any;
+    expect.modified = Expect::Modified::Rules;
     expect.mayClear = true;
     expect.mayWritePage = true;
     expect.extra = [this, paths](const Before&) {
@@ -728,8 +729,6 @@ void Soak::predictCommand(const QString& name, SoakRandom& random, const Before&
         expect.modified = Expect::Modified::Rules;
         expect.mayClear = true;
         expect.mayWritePage = true;
-        if (name == QStringLiteral("F_T_Save"))
-            expect.extra = [this](const Before&) { m_patternFiles += m_answerer.record().saveChoices; };
         if (name == QStringLiteral("F_PreView")) {
             const qsizetype opened = m_openedUrls.size();
             expect.extra = [this, opened](const Before&) {
@@ -854,9 +853,14 @@ QString Soak::performFind(SoakRandom& random, const Before& before, Expect& expe
     QString what;
     if (random.chance(50)) {
         QString sought;
-        if (!before.text.isEmpty() && random.chance(75))
-            sought = before.text.mid(random.below(before.text.size()), random.between(1, 6));
-        else
+        if (!before.text.isEmpty() && random.chance(75)) {
+            // A piece of the text; a selection cannot start or end inside a CR LF or a pair.
+            qsizetype from = random.below(before.text.size());
+            qsizetype to = std::min(before.text.size(), from + random.between(1, 6));
+            from -= insidePair(before.text, from);
+            to += insidePair(before.text, to);
+            sought = before.text.mid(from, to - from);
+        } else
             sought = DialogAnswerer::randomText(random);
         findBox->setEditText(sought);
         what += QStringLiteral("find \"%1\" ").arg(shortened(sought));
@@ -1177,6 +1181,7 @@ void Soak::checkFiles(const Before& before, const Expect& expect)
     const DialogRecord& record = m_answerer.record();
     const EditorDocument& document = m_form->editor().document();
     const QString home = m_files.home() + u'/';
+    m_patternFiles += record.patternSaves;
     const QStringList own = { home + QStringLiteral("quorlex.ini"), home + QStringLiteral("temp.html"),
         home + QStringLiteral("html.bak") };
     auto savedTo = [&](const QString& path) {
