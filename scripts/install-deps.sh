@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   qt6-webengine-dev qt6-svg-dev
   xvfb xauth fonts-noto-cjk clang-format poppler-utils appstream dpkg-dev file
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()

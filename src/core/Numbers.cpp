@@ -33,6 +33,10 @@ long long decimalMagnitude(std::string_view text)
             exponent = std::numeric_limits<int>::max(); // beyond any double either way
         if (negative)
             exponent = -exponent;
+        // Far beyond any double either way, and small enough that adding the place of the first
+        // digit below cannot overflow.
+        exponent = std::clamp<long long>(
+            exponent, -std::numeric_limits<int>::max(), std::numeric_limits<int>::max());
     }
     const std::string_view mantissa = text.substr(0, e);
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());

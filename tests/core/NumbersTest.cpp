@@ -95,6 +95,9 @@ TEST(ToNumber, OverflowIsReported)
     EXPECT_FALSE(ToNumber(u"9e999px").has_value());
     EXPECT_FALSE(ToNumber(u"-1,000e400").has_value());
     EXPECT_TRUE(ToNumber(u"1e300").has_value());
+    // Exponents at the ends of a 64-bit integer, past which the digits' place used to overflow.
+    EXPECT_FALSE(ToNumber(u"99e9223372036854775807").has_value());
+    EXPECT_EQ(ToNumber(u"0.01e-9223372036854775807"), 0.0);
 }
 
 TEST(ToNumber, SameUnderACommaDecimalLocale)
@@ -130,4 +133,8 @@ TEST(RoundHalfEven, HalvesGoToEven)
     EXPECT_FALSE(toWholeNumber<qint16>(32767.5).has_value());
     EXPECT_FALSE(toWholeNumber<qint16>(std::numeric_limits<double>::infinity()).has_value());
     EXPECT_EQ(toWholeNumber<qint16>(-32768.0), -32768);
+    // 2^63 and 2^64 are the doubles nearest to the largest 64-bit integers, yet do not fit.
+    EXPECT_FALSE(toWholeNumber<qint64>(9223372036854775808.0).has_value());
+    EXPECT_EQ(toWholeNumber<qint64>(-9223372036854775808.0), std::numeric_limits<qint64>::min());
+    EXPECT_FALSE(toWholeNumber<quint64>(18446744073709551616.0).has_value());
 }
