@@ -246,9 +246,10 @@ void DialogAnswerer::answerNewPage(QWidget* dialog, int round)
                 cancel(dialog);
                 return;
             }
-            if (how < 13)
-                m_record.newPageFinished = true;
+            const QPointer<QWidget> wizard = dialog;
             finish->click();
+            // 完了 closes the wizard only when the page could be made.
+            m_record.newPageFinished |= how < 13 && (!wizard || !wizard->isVisible());
         });
         return;
     }

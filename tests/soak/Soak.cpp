@@ -141,14 +141,14 @@ QPair<QString, QString> dialogInsertion(const QString& name)
     return tags.value(name);
 }
 
-// The heading size an answer gives, as the heading command reads it.
+// The heading size an answer gives, as the heading command reads it (full-width digits are no
+// number to it).
 int headingSize(const QString& answer)
 {
-    static const QHash<QString, int> sizes
-        = { { QStringLiteral("1"), 1 }, { QStringLiteral("2"), 2 }, { QStringLiteral("3"), 3 },
-              { QStringLiteral("4"), 4 }, { QStringLiteral("5"), 5 }, { QStringLiteral("6"), 6 },
-              { QStringLiteral("7"), 7 }, { QStringLiteral("-2"), -2 }, { QStringLiteral("2.5"), 2 },
-              { QStringLiteral("3.5"), 4 }, { QStringLiteral("６"), 6 }, { QStringLiteral("12"), 12 } };
+    static const QHash<QString, int> sizes = { { QStringLiteral("1"), 1 }, { QStringLiteral("2"), 2 },
+        { QStringLiteral("3"), 3 }, { QStringLiteral("4"), 4 }, { QStringLiteral("5"), 5 },
+        { QStringLiteral("6"), 6 }, { QStringLiteral("7"), 7 }, { QStringLiteral("-2"), -2 },
+        { QStringLiteral("2.5"), 2 }, { QStringLiteral("3.5"), 4 }, { QStringLiteral("12"), 12 } };
     return sizes.value(answer, 0);
 }
 
@@ -203,7 +203,26 @@ QString Soak::run()
         if (m_fault.isEmpty() && !m_form->isVisible())
             restart();
     }
+    // A full run has tried every menu item and toolbar button that was ever enabled.
+    if (m_fault.isEmpty() && m_options.steps >= 2000) {
+        for (const QAction* button : m_form->fileBar()->actions() + m_form->tagBar()->actions())
+            m_commandsSeen.insert(button->objectName());
+        QStringList missed = (m_commandsSeen - m_commandsRun).values();
+        missed.sort();
+        if (!missed.isEmpty())
+            fail(QStringLiteral("commands never run: ") + missed.join(u','));
+    }
     return m_fault;
+}
+
+QAction* Soak::pickUnrun(SoakRandom& random, const QList<QAction*>& items) const
+{
+    // Half the picks go to commands not run yet, so that a run soon covers them all.
+    QList<QAction*> unrun;
+    for (QAction* item : items)
+        if (item->isEnabled() && !m_commandsRun.contains(item->objectName()))
+            unrun.append(item);
+    return random.chance(50) && !unrun.isEmpty() ? random.pick(unrun) : random.pick(items);
 }
 
 void Soak::start()
@@ -374,13 +393,17 @@ QString Soak::perform(SoakRandom& random, const Before& before, Expect& expect)
         QList<QAction*> items;
         for (QAction* action : m_form->menuBar()->findChildren<QAction*>()) {
             const QString name = action->objectName();
-            if (!name.isEmpty() && !name.endsWith(QStringLiteral("_Menu")) && !action->isSeparator()
-                && !action->menu() && (action->isEnabled() || random.chance(3)))
+            if (name.isEmpty() || name.endsWith(QStringLiteral("_Menu")) || action->isSeparator()
+                || action->menu())
+                continue;
+            if (action->isEnabled())
+                m_commandsSeen.insert(name);
+            if (action->isEnabled() || random.chance(3))
                 items.append(action);
         }
         std::sort(items.begin(), items.end(),
             [](const QAction* a, const QAction* b) { return a->objectName() < b->objectName(); });
-        QAction* action = random.pick(items);
+        QAction* action = pickUnrun(random, items);
         const bool viaKey = !action->shortcut().isEmpty() && action->isEnabled() && random.chance(30);
         predictCommand(action->objectName(), random, before, expect);
         if (!action->isEnabled()) {
@@ -392,16 +415,20 @@ QString Soak::perform(SoakRandom& random, const Before& before, Expect& expect)
             QApplication::setActiveWindow(m_form.get());
             const QKeyCombination key = action->shortcut()[0];
             QTest::keyClick(&m_form->editBox(), key.key(), key.keyboardModifiers());
+            m_commandsRun.insert(action->objectName());
             return QStringLiteral("key %1 (%2)").arg(action->shortcut().toString(), action->objectName());
         }
         action->trigger();
+        if (action->isEnabled())
+            m_commandsRun.insert(action->objectName());
         return QStringLiteral("menu %1").arg(action->objectName());
     }
     if (roll < 870) {
         QList<QAction*> buttons = m_form->fileBar()->actions() + m_form->tagBar()->actions();
-        QAction* button = random.pick(buttons);
+        QAction* button = pickUnrun(random, buttons);
         predictCommand(button->data().toString(), random, before, expect);
         button->trigger();
+        m_commandsRun.insert(button->objectName());
         return QStringLiteral("button %1").arg(button->objectName());
     }
     if (roll < 920)
@@ -1181,18 +1208,25 @@ void Soak::checkFiles(const Before& before, const Expect& expect)
     const DialogRecord& record = m_answerer.record();
     const EditorDocument& document = m_form->editor().document();
     const QString home = m_files.home() + u'/';
-    m_patternFiles += record.patternSaves;
     const QStringList own = { home + QStringLiteral("quorlex.ini"), home + QStringLiteral("temp.html"),
         home + QStringLiteral("html.bak") };
+    // A save dialog may add the filter's suffix to the name chosen.
+    auto chosenIn = [](const QString& path, const QStringList& choices) {
+        return std::any_of(choices.cbegin(), choices.cend(), [&](const QString& chosen) {
+            return path == chosen
+                || (path.startsWith(chosen + u'.') && !path.mid(chosen.size() + 1).contains(u'/'));
+        });
+    };
     auto savedTo = [&](const QString& path) {
-        for (const QString& chosen : record.saveChoices)
-            if (path == chosen
-                || (path.startsWith(chosen + u'.') && !path.mid(chosen.size() + 1).contains(u'/')))
-                return true;
-        return expect.mayWritePage
-            && (path == before.filePath || path == document.FilePath() || m_patternFiles.contains(path));
+        return chosenIn(path, record.saveChoices)
+            || (expect.mayWritePage
+                && (path == before.filePath || path == document.FilePath() || m_patternFiles.contains(path)));
     };
     for (const QString& path : SoakFiles::changes(m_snapshot, now)) {
+        if (chosenIn(path, record.patternSaves))
+            m_patternFiles.append(path);
+        else if (chosenIn(path, record.saveChoices))
+            m_patternFiles.removeAll(path); // a page now
         if (own.contains(path))
             continue;
         if (path == home + QStringLiteral("usertag.tol") || path == home + QStringLiteral("templete.tol"))

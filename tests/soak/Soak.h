@@ -5,12 +5,15 @@
 #include "support/TestHome.h"
 
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 
 #include <functional>
 #include <memory>
+
+class QAction;
 
 namespace quorlex {
 class EditorForm;
@@ -75,13 +78,14 @@ public:
     // Runs the steps; the first fault ends the run. Returns the fault, empty when there is none.
     QString run();
     const QStringList& steps() const { return m_steps; }
-    qsizetype stepsRun() const { return m_steps.size(); }
+    qsizetype stepsRun() const { return m_step; }
 
 public Q_SLOTS:
     // The system browser, as F_PreView asks for it: only noted.
     void openUrl(const QUrl& url) { m_openedUrls.append(url); }
 
 private:
+    QAction* pickUnrun(SoakRandom& random, const QList<QAction*>& items) const;
     void start();
     void restart();
     Before capture() const;
@@ -129,6 +133,8 @@ private:
     QByteArray m_userTags; // the list files as they should be
     QByteArray m_snippets;
     QStringList m_customMenu; // the custom-tag menu as it was filled at start-up
+    QSet<QString> m_commandsSeen; // menu items seen enabled
+    QSet<QString> m_commandsRun; // menu items and buttons run so far
     QStringList m_patternFiles; // pattern files opened or saved: Save may write them
 };
 

@@ -42,8 +42,8 @@ TEST(Soak, RandomCommandsFromEveryMenuToolbarAndKey)
     std::cout << "soak: seed " << options.seed << ", " << soak.stepsRun() << " steps in "
               << clock.elapsed() / 1000.0 << " s" << std::endl;
     if (!fault.isEmpty()) {
-        std::cout << "Steps run:\n";
-        for (const QString& step : soak.steps())
+        std::cout << "The last steps:\n";
+        for (const QString& step : soak.steps().mid(std::max<qsizetype>(0, soak.steps().size() - 60)))
             std::cout << "  " << step.toStdString() << '\n';
         std::cout << "Run them again with: soak_test --soak-seed=" << options.seed
                   << " --soak-steps=" << soak.stepsRun() << std::endl;
