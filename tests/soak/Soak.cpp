@@ -73,6 +73,12 @@ bool insidePair(const QString& text, qsizetype offset)
     return (before == u'\r' && after == u'\n') || (before.isHighSurrogate() && after.isLowSurrogate());
 }
 
+// Pasted text: every line break, CR LF, a lone CR or a lone LF, becomes CR LF.
+QString withCrLf(QString text)
+{
+    return text.replace(CrLf, QStringLiteral("\n")).replace(u'\r', u'\n').replace(QStringLiteral("\n"), CrLf);
+}
+
 bool mappable(const QString& text)
 {
     return ShiftJis::unmappable(text, 1).isEmpty();
@@ -556,13 +562,8 @@ QString Soak::performKey(SoakRandom& random, const Before& before, Expect& expec
         expect.clipboard = selected.isEmpty() ? before.clipboard : selected;
         break;
     case Qt::Key_V: {
-        if (!before.clipboard.isEmpty()) {
-            QString pasted = before.clipboard;
-            pasted.replace(CrLf, QStringLiteral("\n"))
-                .replace(u'\r', u'\n')
-                .replace(QStringLiteral("\n"), CrLf);
-            exactly(pasted);
-        }
+        if (!before.clipboard.isEmpty())
+            exactly(withCrLf(before.clipboard));
         break;
     }
     default:
@@ -728,7 +729,7 @@ void Soak::predictCommand(const QString& name, SoakRandom& random, const Before&
         return;
     }
     if (name == QStringLiteral("E_Paste")) {
-        expectAddTag(expect, before, before.clipboard);
+        expectAddTag(expect, before, withCrLf(before.clipboard));
         expect.modified = Expect::Modified::True;
         return;
     }
