@@ -133,7 +133,7 @@ private:
     QByteArray m_userTags; // the list files as they should be
     QByteArray m_snippets;
     QStringList m_customMenu; // the custom-tag menu as it was filled at start-up
-    QSet<QString> m_commandsSeen; // menu items seen enabled
+    QSet<QString> m_commandsSeen; // menu items seen enabled in the first half of the run
     QSet<QString> m_commandsRun; // menu items and buttons run so far
     QStringList m_patternFiles; // pattern files opened or saved: Save may write them
 };
