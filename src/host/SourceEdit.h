@@ -61,6 +61,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    qsizetype outsidePair(qsizetype position, int step) const;
     void reportKey(int code);
     void insertLineBreak(bool joinPreviousEdit);
 
