@@ -259,11 +259,17 @@ QString SourceEdit::selectedSourceText() const
     return m_breaks->textBetween(cursor.selectionStart(), cursor.selectionEnd());
 }
 
+qsizetype SourceEdit::outsidePair(qsizetype position, int step) const
+{
+    // A position between the halves of a surrogate pair would cut the character in two.
+    return document()->characterAt(position).isLowSurrogate() ? position + step : position;
+}
+
 void SourceEdit::setCaretOffset(qsizetype offset)
 {
     finishFilling();
     QTextCursor cursor = textCursor();
-    cursor.setPosition(m_breaks->positionOf(offset));
+    cursor.setPosition(outsidePair(m_breaks->positionOf(offset), -1));
     setTextCursor(cursor);
 }
 
@@ -274,7 +280,7 @@ void SourceEdit::setSelectionLengthOffset(qsizetype length)
     const qsizetype start = m_breaks->offsetOf(cursor.selectionStart());
     const qsizetype end = std::min(start + std::max<qsizetype>(length, 0), m_breaks->length());
     cursor.setPosition(m_breaks->positionOf(start));
-    cursor.setPosition(m_breaks->positionOf(end), QTextCursor::KeepAnchor);
+    cursor.setPosition(outsidePair(m_breaks->positionOf(end), 1), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
 }
 

@@ -79,6 +79,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    qsizetype outsidePair(qsizetype position, int step) const;
     void reportKey(int code);
     void insertLineBreak(bool joinPreviousEdit);
     void fillSome();

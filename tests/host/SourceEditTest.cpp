@@ -246,6 +246,23 @@ qsizetype caretOffset(const SourceEdit& edit)
 
 // Keys and program edits on a shown box over long pages must do what they do to a plain
 // string, keep every line end, and undo and redo must bring back the texts exactly.
+TEST(SourceEdit, SelectionNeverCutsASurrogatePair)
+{
+    // A search that misses selects as many characters as it sought, which may end inside one.
+    SourceEdit edit;
+    SourceEditBox box(edit);
+    box.setText(QStringLiteral("a顔😀b"));
+    box.setSelStart(0);
+    box.setSelLength(3);
+    EXPECT_EQ(box.selText(), QStringLiteral("a顔😀"));
+    box.setSelStart(3);
+    EXPECT_EQ(box.selStart(), 2);
+    box.setSelLength(1);
+    EXPECT_EQ(box.selLength(), 2);
+    box.setSelText(QStringLiteral("<"));
+    EXPECT_EQ(box.text(), QStringLiteral("a顔<b"));
+}
+
 TEST(SourceEdit, BehavesLikeAPlainStringBox)
 {
     SourceEdit edit;
