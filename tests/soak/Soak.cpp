@@ -1231,7 +1231,11 @@ void Soak::checkFiles(const Before& before, const Expect& expect)
             m_patternFiles.append(path);
         else if (chosenIn(path, record.saveChoices))
             m_patternFiles.removeAll(path); // a page now
-        if (own.contains(path))
+        // The program's own files, and the note (and its lock) each run keeps while it runs.
+        const QString name = path.mid(home.size());
+        if (own.contains(path)
+            || (path.startsWith(home) && name.startsWith(u"quorlex-") && !name.contains(u'/')
+                && (name.endsWith(u".run") || name.endsWith(u".run.lock"))))
             continue;
         if (path == home + QStringLiteral("usertag.tol") || path == home + QStringLiteral("templete.tol"))
             continue; // checked against the lists below
