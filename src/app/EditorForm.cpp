@@ -13,9 +13,12 @@
 #include "files/DocumentFiles.h"
 #include "find/HtmlFind.h"
 #include "find/HtmlFindDialog.h"
+#include "host/CaretPlacePanel.h"
 #include "host/ControlNames.h"
+#include "host/LineNumberGutter.h"
 #include "host/ProductInfo.h"
 #include "host/QtHost.h"
+#include "host/SourceColouring.h"
 #include "host/SourceEdit.h"
 #include "preview/HelpCommands.h"
 #include "preview/HtmlVersion.h"
@@ -72,6 +75,8 @@ EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
     setWindowTitle(productTitle());
     resize(960, 680);
     m_edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    new SourceColouring(*m_edit);
+    new LineNumberGutter(*m_edit);
     buildTabStrip();
     buildStatusBar();
 
@@ -201,6 +206,11 @@ void EditorForm::buildStatusBar()
     m_statusPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_statusPanel->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(m_statusPanel, 1);
+    m_caretPlace = new CaretPlacePanel(*m_edit, statusBar());
+    m_caretPlace->setObjectName(Control::StatusBar1 + QStringLiteral("_Place"));
+    // Every page is read and written as Shift_JIS.
+    m_caretPlace->setEncodingName(QStringLiteral("Shift_JIS"));
+    statusBar()->addPermanentWidget(m_caretPlace);
 }
 
 void EditorForm::buildMenus()

@@ -4,12 +4,21 @@
 #include <QList>
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <QTextBlock>
 
 #include <functional>
 
 namespace quorlex {
 
 class LineBreakIndex;
+
+// A place in the text: line and column from 1, the column counting the line's characters.
+struct TextPlace {
+    int line = 1;
+    int column = 1;
+
+    friend bool operator==(const TextPlace&, const TextPlace&) = default;
+};
 
 // The editing box: a plain-text editor whose text keeps every line end as it was
 // given, and which reports key presses before applying them.
@@ -35,6 +44,19 @@ public:
 
     const LineBreakIndex& lineBreaks() const { return *m_breaks; }
 
+    // The number (from 1) of the line of the text that a block starts; 0 for a block that
+    // continues the line before it. The line-number gutter, the colouring and the caret's place
+    // ask only this.
+    int lineNumberOf(const QTextBlock& block) const;
+    // Where the caret stands.
+    TextPlace caretPlace() const;
+
+    // The box's painting helpers, for its line-number gutter and its colouring.
+    using QAbstractScrollArea::setViewportMargins;
+    using QPlainTextEdit::blockBoundingGeometry;
+    using QPlainTextEdit::contentOffset;
+    using QPlainTextEdit::firstVisibleBlock;
+
     // Key sequences that belong to the window's menus, not to the box.
     void setReservedShortcuts(const QList<QKeySequence>& shortcuts) { m_reserved = shortcuts; }
 
@@ -47,6 +69,8 @@ public:
 
 Q_SIGNALS:
     void filesDropped(const QStringList& paths);
+    // Just before the whole text is replaced by text (a page opened, Replace All).
+    void wholeTextAboutToChange(QStringView text);
 
 protected:
     bool event(QEvent* event) override;
