@@ -7,15 +7,19 @@
 #include "app/ToolbarIcons.h"
 #include "core/Commands.h"
 #include "core/EditCommands.h"
+#include "core/Editor.h"
 #include "core/FormLayout.h"
 #include "core/MenuRow.h"
 #include "core/ProgramDirectory.h"
 #include "files/DocumentFiles.h"
 #include "find/HtmlFind.h"
 #include "find/HtmlFindDialog.h"
+#include "host/CaretPlacePanel.h"
 #include "host/ControlNames.h"
+#include "host/LineNumberGutter.h"
 #include "host/ProductInfo.h"
 #include "host/QtHost.h"
+#include "host/SourceColouring.h"
 #include "host/SourceEdit.h"
 #include "preview/HelpCommands.h"
 #include "preview/HtmlVersion.h"
@@ -73,6 +77,8 @@ EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
     setWindowTitle(productTitle());
     resize(960, 680);
     m_edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    new SourceColouring(*m_edit);
+    new LineNumberGutter(*m_edit);
     buildTabStrip();
     buildStatusBar();
     // A large page fills the box while the window is already up; the status bar tells how far.
@@ -84,6 +90,11 @@ EditorForm::EditorForm(const QString& commandLine, QWidget* parent)
     m_host = std::make_unique<QtHost>(*this, *m_edit);
     m_logic = std::make_unique<EditorFormLogic>(*m_host, commandLine);
     m_logic->setFormResize([this] { Form_Resize(); });
+    // The status bar names the encoding of the page at hand.
+    EditorDocument& document = editor().document();
+    m_caretPlace->setEncodingName(document.encodingName());
+    document.setEncodingListener(
+        [this, &document] { m_caretPlace->setEncodingName(document.encodingName()); });
     m_edit->setKeyPressHandler([this](int code) { m_logic->Text1_KeyPress(code); });
     connect(m_edit, &SourceEdit::filesDropped, this,
         [this](const QStringList& paths) { m_logic->files().Text1_OLEDragDrop(paths); });
@@ -209,6 +220,9 @@ void EditorForm::buildStatusBar()
     m_statusPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_statusPanel->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(m_statusPanel, 1);
+    m_caretPlace = new CaretPlacePanel(*m_edit, statusBar());
+    m_caretPlace->setObjectName(Control::StatusBar1 + QStringLiteral("_Place"));
+    statusBar()->addPermanentWidget(m_caretPlace);
 }
 
 void EditorForm::buildMenus()

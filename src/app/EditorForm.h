@@ -16,6 +16,7 @@ class QToolBar;
 
 namespace quorlex {
 
+class CaretPlacePanel;
 class ColourPalette;
 class EditCommands;
 class Editor;
@@ -64,6 +65,8 @@ public:
     QtHelpLauncher& helpLauncher() { return *m_helpLauncher; }
     // Panel 1 of the status bar: the preview's status text.
     QLabel* statusPanel() const { return m_statusPanel; }
+    // The permanent panel at the right of the status bar: the caret's line and column, the encoding.
+    CaretPlacePanel* caretPlacePanel() const { return m_caretPlace; }
     // The windows of the preview, the tag list and the colour palette, as the features see them.
     QtPreviewWindow& previewWindow() { return *m_previewWindow; }
     QtTagListWindow& tagListWindow() { return *m_tagListWindow; }
@@ -125,6 +128,7 @@ private:
     QStackedWidget* m_pages = nullptr;
     QWidget* m_previewArea = nullptr;
     QLabel* m_statusPanel = nullptr;
+    CaretPlacePanel* m_caretPlace = nullptr;
     std::unique_ptr<QtPreviewWindow> m_previewWindow;
     std::unique_ptr<Preview> m_preview;
     std::unique_ptr<QtTagListWindow> m_tagListWindow;

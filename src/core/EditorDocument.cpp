@@ -19,8 +19,17 @@ void EditorDocument::setCurrentFile(const QString& path, bool modified, const QS
     m_filePath = path;
     m_modified = modified;
     if (path.isEmpty())
-        m_encoding = PageEncoding::ShiftJis;
+        setEncoding(PageEncoding::ShiftJis);
     setCaption(caption);
+}
+
+void EditorDocument::setEncoding(PageEncoding encoding)
+{
+    if (encoding == m_encoding)
+        return;
+    m_encoding = encoding;
+    if (m_encodingListener)
+        m_encodingListener();
 }
 
 } // namespace quorlex

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace quorlex {
 
 class Host;
@@ -31,7 +33,9 @@ public:
 
     // The encoding the page was read in and is saved in.
     PageEncoding encoding() const { return m_encoding; }
-    void setEncoding(PageEncoding encoding) { m_encoding = encoding; }
+    void setEncoding(PageEncoding encoding);
+    // Told each time the encoding changes (the window shows it in its status bar).
+    void setEncodingListener(std::function<void()> listener) { m_encodingListener = std::move(listener); }
     // The encoding as the status bar shows it: "Shift_JIS" or "UTF-8" (with or without the mark).
     QString encodingName() const { return pageEncodingShortName(m_encoding); }
 
@@ -51,6 +55,7 @@ private:
     bool m_patternMode = false;
     qint16 m_backupTicks = 0;
     PageEncoding m_encoding = PageEncoding::ShiftJis;
+    std::function<void()> m_encodingListener;
 };
 
 } // namespace quorlex

@@ -42,6 +42,15 @@ LineBreak LineBreakIndex::breakBefore(const QTextBlock& block) const
     return kindOf(block.blockNumber());
 }
 
+int LineBreakIndex::lineNumberOf(int blockNumber) const
+{
+    if (blockNumber > 0 && kindOf(blockNumber) == LineBreak::Display)
+        return 0;
+    const std::vector<int>& pieces = m_odd[std::size_t(breakLength(LineBreak::Display))];
+    const auto before = std::upper_bound(pieces.begin(), pieces.end(), blockNumber) - pieces.begin();
+    return blockNumber + 1 - int(before);
+}
+
 void LineBreakIndex::setText(QStringView text)
 {
     beginFill(dominantBreakOf(text));

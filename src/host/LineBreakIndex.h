@@ -72,6 +72,9 @@ public:
     qsizetype length() const;
 
     LineBreak breakBefore(const QTextBlock& block) const;
+    // The line of the text that the block starts, from 1; 0 for a block that continues a
+    // line shown in pieces.
+    int lineNumberOf(int blockNumber) const;
     LineBreak dominant() const { return m_dominant; }
 
 private:

@@ -132,6 +132,7 @@ QString SourceEdit::sourceText() const
 void SourceEdit::setSourceText(const QString& text)
 {
     cancelFill();
+    Q_EMIT wholeTextAboutToChange(text);
     m_breaks->setText(text);
     QTextCursor cursor(document());
     setTextCursor(cursor);
@@ -142,6 +143,7 @@ void SourceEdit::replaceSourceText(const QString& text)
     finishFilling();
     const int across = horizontalScrollBar()->value();
     const int down = verticalScrollBar()->value();
+    Q_EMIT wholeTextAboutToChange(text);
     QTextCursor cursor(document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
@@ -153,6 +155,26 @@ void SourceEdit::replaceSourceText(const QString& text)
     // as far as the lines laid out so far reach; showing the caret later scrolls as needed).
     horizontalScrollBar()->setValue(across);
     verticalScrollBar()->setValue(down);
+}
+
+int SourceEdit::lineNumberOf(const QTextBlock& block) const
+{
+    return block.isValid() ? m_breaks->lineNumberOf(block.blockNumber()) : 0;
+}
+
+TextPlace SourceEdit::caretPlace() const
+{
+    const QTextCursor cursor = textCursor();
+    QTextBlock block = cursor.block();
+    int column = cursor.positionInBlock() + 1;
+    int line = lineNumberOf(block);
+    // A line shown as several blocks: count the characters of the blocks before the caret's.
+    while (line == 0 && block.previous().isValid()) {
+        block = block.previous();
+        column += block.length() - 1;
+        line = lineNumberOf(block);
+    }
+    return { std::max(line, 1), column };
 }
 
 qsizetype SourceEdit::sourceLength() const

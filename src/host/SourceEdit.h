@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <QTextBlock>
 #include <QTimer>
 
 #include <functional>
@@ -14,6 +15,14 @@ namespace quorlex {
 
 class LineBreakIndex;
 class TextParts;
+
+// A place in the text: line and column from 1, the column counting the line's characters.
+struct TextPlace {
+    int line = 1;
+    int column = 1;
+
+    friend bool operator==(const TextPlace&, const TextPlace&) = default;
+};
 
 // The editing box: a plain-text editor whose text keeps every line end as it was
 // given, and which reports key presses before applying them. A very long line is shown in
@@ -49,6 +58,19 @@ public:
 
     const LineBreakIndex& lineBreaks() const { return *m_breaks; }
 
+    // The number (from 1) of the line of the text that a block starts; 0 for a block that
+    // continues the line before it. The line-number gutter, the colouring and the caret's place
+    // ask only this.
+    int lineNumberOf(const QTextBlock& block) const;
+    // Where the caret stands.
+    TextPlace caretPlace() const;
+
+    // The box's painting helpers, for its line-number gutter and its colouring.
+    using QAbstractScrollArea::setViewportMargins;
+    using QPlainTextEdit::blockBoundingGeometry;
+    using QPlainTextEdit::contentOffset;
+    using QPlainTextEdit::firstVisibleBlock;
+
     // Key sequences that belong to the window's menus, not to the box.
     void setReservedShortcuts(const QList<QKeySequence>& shortcuts) { m_reserved = shortcuts; }
 
@@ -64,6 +86,8 @@ Q_SIGNALS:
     // While the box fills: how much of the text is in, in percent.
     void fillProgress(int percent);
     void filled();
+    // Just before the whole text is replaced by text (a page opened, Replace All).
+    void wholeTextAboutToChange(QStringView text);
 
 protected:
     bool event(QEvent* event) override;

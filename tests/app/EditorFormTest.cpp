@@ -6,6 +6,8 @@
 #include "core/Commands.h"
 #include "core/Editor.h"
 #include "core/FormLayout.h"
+#include "files/DocumentFiles.h"
+#include "host/CaretPlacePanel.h"
 #include "host/QtHost.h"
 #include "host/SourceEdit.h"
 #include "preview/ManualViewer.h"
@@ -169,6 +171,32 @@ TEST_F(MainWindow, TheTabStripFillsWhatTheBarsLeave)
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(strip->geometry().topLeft(), QPoint(0, form.menuBar()->height()));
     EXPECT_EQ(strip->width(), form.width());
+}
+
+TEST_F(MainWindow, StatusBarShowsTheCaretsPlaceBesideThePreviewPanel)
+{
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const CaretPlacePanel* place = form.caretPlacePanel();
+    ASSERT_NE(place, nullptr);
+    EXPECT_EQ(place->parentWidget(), form.statusBar());
+    EXPECT_GT(place->geometry().left(), form.statusPanel()->geometry().left());
+    EXPECT_EQ(place->text(), QStringLiteral("行 1, 列 1　Shift_JIS"));
+
+    SourceEdit& box = form.editBox();
+    box.setFocus();
+    QTest::keyClicks(&box, QStringLiteral("ab"));
+    QTest::keyClick(&box, Qt::Key_Return);
+    QTest::keyClicks(&box, QStringLiteral("c"));
+    EXPECT_EQ(place->text(), QStringLiteral("行 2, 列 2　Shift_JIS"));
+
+    // A page opened puts the caret at its start; a temporary message leaves the panel in place.
+    const QString path = home.file(QStringLiteral("page.htm"));
+    test::writeBytes(path, "<p>one</p>\r\n<p>two</p>");
+    ASSERT_TRUE(form.logic().files().LoadDocument(path));
+    EXPECT_EQ(place->text(), QStringLiteral("行 1, 列 1　Shift_JIS"));
+    form.statusBar()->showMessage(QStringLiteral("読み込んでいます"));
+    EXPECT_TRUE(place->isVisible());
 }
 
 TEST_F(MainWindow, ToolbarImagesAreDrawnInTheBarsTextColour)
