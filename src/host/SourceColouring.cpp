@@ -55,6 +55,7 @@ QList<HtmlSpan> within(const QList<HtmlSpan>& spans, qsizetype from, qsizetype t
 SourceColouring::SourceColouring(SourceEdit& edit)
     : QObject(&edit)
     , m_edit(edit)
+    , m_viewport(edit.viewport())
 {
     connect(edit.document(), &QTextDocument::contentsChange, this, &SourceColouring::onContentsChange);
     edit.installEventFilter(this);
@@ -284,7 +285,7 @@ void SourceColouring::followPalette()
 
 bool SourceColouring::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_edit.viewport() && event->type() == QEvent::Paint) {
+    if (watched == m_viewport && event->type() == QEvent::Paint) {
         colourVisibleBlocks(static_cast<QPaintEvent*>(event)->region());
     } else if (watched == &m_edit) {
         switch (event->type()) {

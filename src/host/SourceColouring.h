@@ -73,6 +73,9 @@ private:
     void followPalette();
 
     SourceEdit& m_edit;
+    // Kept from the start: the filter still sees events while the box is being destroyed, when
+    // asking it for its viewport is no longer safe.
+    QObject* m_viewport;
     std::array<QTextCharFormat, 6> m_formats;
     bool m_dark = false;
     bool m_paletteKnown = false;
