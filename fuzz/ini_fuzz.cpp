@@ -32,7 +32,7 @@ bool sameName(QStringView a, QStringView b)
 bool plainAscii(QStringView s)
 {
     for (QChar c : s) {
-        if (!(c.isDigit() || (c.toLatin1() >= 'a' && c.toLatin1() <= 'z')))
+        if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z')))
             return false;
     }
     return true;

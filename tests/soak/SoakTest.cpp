@@ -50,17 +50,3 @@ TEST(Soak, RandomCommandsFromEveryMenuToolbarAndKey)
     }
     EXPECT_TRUE(fault.isEmpty()) << fault.toStdString();
 }
-
-// Under the address sanitizer: the browser engine's own threads keep what they allocated until
-// the process ends (as the font library does with its caches), and the engine (built without
-// the sanitizer) frees some of its objects with a size of its own; neither is the program's
-// doing. The rest of the suite checks the program's deletes.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libQt6WebEngineCore.so\nleak:libfontconfig.so\n";
-}
-
-extern "C" const char* __asan_default_options()
-{
-    return "new_delete_type_mismatch=0";
-}
