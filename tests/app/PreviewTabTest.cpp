@@ -8,7 +8,6 @@
 #include "support/TestFiles.h"
 #include "support/TestHome.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -22,21 +21,12 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 using namespace quorlex;
 using test::writeBytes;
 
 namespace {
-
-bool waitUntil(const std::function<bool()>& done, int ms = 20000)
-{
-    const QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
 
 struct PreviewTabTest : ::testing::Test {
     PreviewTabTest()
@@ -69,13 +59,13 @@ struct PreviewTabTest : ::testing::Test {
     int imageWidth()
     {
         int width = -1;
-        waitUntil(
+        (void)QTest::qWaitFor(
             [&] {
                 auto now = std::make_shared<int>(-1);
                 browser()->page()->runJavaScript(
                     QStringLiteral("document.images.length ? document.images[0].naturalWidth : 0"),
                     [now](const QVariant& v) { *now = v.toInt(); });
-                waitUntil([&] { return *now != -1; }, 2000);
+                (void)QTest::qWaitFor([&] { return *now != -1; }, 2000);
                 width = *now > 0 ? *now : -1;
                 return width > 0;
             },
@@ -98,7 +88,7 @@ TEST_F(PreviewTabTest, UnsavedTextIsShownThroughTheCopyWithThePagesImages)
         QStringLiteral("<html><HEAD><title>edited</title></HEAD><body><img src=\"pic.png\"></body></html>"));
     form.editor().document().setModified(true);
     chooseTab(1);
-    ASSERT_TRUE(waitUntil([&] { return browser()->title() == QStringLiteral("edited"); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return browser()->title() == QStringLiteral("edited"); }, 20000));
     EXPECT_EQ(browser()->url(), QUrl::fromLocalFile(home.file(QStringLiteral("temp.html"))));
     EXPECT_EQ(imageWidth(), 7);
 
@@ -107,7 +97,7 @@ TEST_F(PreviewTabTest, UnsavedTextIsShownThroughTheCopyWithThePagesImages)
     EXPECT_TRUE(form.editBox().isVisible());
     form.logic().files().F_Save_Click();
     chooseTab(1);
-    EXPECT_TRUE(waitUntil([&] { return browser()->url() == QUrl::fromLocalFile(sitePage()); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return browser()->url() == QUrl::fromLocalFile(sitePage()); }, 20000));
     EXPECT_EQ(imageWidth(), 7);
 }
 
@@ -124,7 +114,7 @@ TEST_F(PreviewTabTest, ResizingThePreviewOnlyRePlacesTheBrowser)
     });
     chooseTab(1);
     ASSERT_EQ(questions, 1);
-    ASSERT_TRUE(waitUntil([&] { return browser()->title() == QStringLiteral("saved"); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return browser()->title() == QStringLiteral("saved"); }, 20000));
 
     QSignalSpy loads(browser()->page(), &QWebEnginePage::loadStarted);
     for (const QSize size : { QSize(640, 480), QSize(1000, 700), QSize(500, 400) }) {

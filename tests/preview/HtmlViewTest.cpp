@@ -3,7 +3,6 @@
 #include "support/TestFiles.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,28 +11,10 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace quorlex;
 using namespace quorlex::test;
 
 namespace {
-
-// Runs the event loop until done() holds or the time is up; the result is done() at the end.
-bool waitUntil(const std::function<bool()>& done, int ms = 20000)
-{
-    const QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
-
-void settle(int ms)
-{
-    QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-}
 
 // A page that asks for everything a page can fetch from the server at address.
 QByteArray remotePage(const QString& address)
@@ -73,8 +54,9 @@ TEST_F(HtmlViewTest, OfflineModeFetchesNothingFromTheNetwork)
     writeBytes(page, remotePage(server.address()));
 
     view.LoadHtml(QStringLiteral("file:") + page);
-    ASSERT_TRUE(waitUntil([&] { return title() == QStringLiteral("ran"); })) << title().toStdString();
-    settle(1500);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return title() == QStringLiteral("ran"); }, 20000))
+        << title().toStdString();
+    QTest::qWait(1500);
     EXPECT_EQ(server.connections, 0);
 
     // The same page in a browser without the offline mode does reach the server.
@@ -82,7 +64,7 @@ TEST_F(HtmlViewTest, OfflineModeFetchesNothingFromTheNetwork)
     online.resize(320, 240);
     online.show();
     online.load(QUrl::fromLocalFile(page));
-    EXPECT_TRUE(waitUntil([&] { return server.connections > 0; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.connections > 0; }, 20000));
 }
 
 TEST_F(HtmlViewTest, PageThatCannotBeShownGivesTheEmptyPage)
@@ -92,10 +74,10 @@ TEST_F(HtmlViewTest, PageThatCannotBeShownGivesTheEmptyPage)
         { QStringLiteral("file:"), QStringLiteral("file:") + dir.filePath("gone.html") }) {
         SCOPED_TRACE(address.toStdString());
         view.LoadHtml(QStringLiteral("file:") + dir.filePath(QStringLiteral("a.html")));
-        ASSERT_TRUE(waitUntil([&] { return title() == QStringLiteral("a"); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return title() == QStringLiteral("a"); }, 20000));
         view.LoadHtml(address);
-        EXPECT_TRUE(
-            waitUntil([&] { return view.WebBrowser1()->url() == QUrl(QStringLiteral("about:blank")); }));
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return view.WebBrowser1()->url() == QUrl(QStringLiteral("about:blank")); }, 20000));
     }
 }
 
@@ -107,13 +89,13 @@ TEST_F(HtmlViewTest, StatusTextFollowsTheLinkUnderThePointer)
         "style=\"display:block;width:200px;height:100px\">next</a></body>");
     QSignalSpy status(&view, &HtmlView::statusTextChanged);
     view.LoadHtml(QStringLiteral("file:") + dir.filePath(QStringLiteral("links.html")));
-    ASSERT_TRUE(waitUntil([&] { return title() == QStringLiteral("links"); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return title() == QStringLiteral("links"); }, 20000));
     QWidget* surface = view.WebBrowser1()->focusProxy();
     ASSERT_NE(surface, nullptr);
     const QString link = QUrl::fromLocalFile(target).toString();
     auto last = [&] { return status.isEmpty() ? QString() : status.last().first().toString(); };
     int step = 0;
-    const bool reached = waitUntil(
+    const bool reached = QTest::qWaitFor(
         [&] {
             QTest::mouseMove(surface, QPoint(40 + ++step % 20, 50));
             return last() == link;
@@ -121,5 +103,5 @@ TEST_F(HtmlViewTest, StatusTextFollowsTheLinkUnderThePointer)
         10000);
     EXPECT_TRUE(reached) << status.size() << " " << last().toStdString();
     QTest::mouseMove(surface, QPoint(400, 400));
-    EXPECT_TRUE(waitUntil([&] { return last().isEmpty(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return last().isEmpty(); }, 10000));
 }
