@@ -28,6 +28,19 @@ namespace quorlex {
 
 namespace {
 
+// What a key press types, as Qt's own text controls take it: printable characters, a tab,
+// format characters (joiners, direction marks), private-use characters and a character
+// outside the Basic Multilingual Plane (an emoji) given as its surrogate pair.
+bool isTypedText(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    const QChar first = text.at(0);
+    return first.isPrint() || first == u'\t' || first.category() == QChar::Other_Format
+        || first.category() == QChar::Other_PrivateUse
+        || (first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate());
+}
+
 bool hasBreak(const QString& text)
 {
     for (QChar c : text)
@@ -406,8 +419,7 @@ bool SourceEdit::applyEditingKey(QKeyEvent* event)
             cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
             cursor.removeSelectedText();
         };
-    } else if (const QString text = event->text(); !text.isEmpty()
-               && (text.at(0).isPrint() || text.at(0) == u'\t')
+    } else if (const QString text = event->text(); isTypedText(text)
                && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         typing = true;
         edit = [this, text](QTextCursor& cursor) {

@@ -263,6 +263,25 @@ TEST(SourceEdit, SelectionNeverCutsASurrogatePair)
     EXPECT_EQ(box.text(), QStringLiteral("a顔<b"));
 }
 
+// Keys that type a format character or a character outside the Basic Multilingual Plane go
+// through the box's own typing like letters: into the text, and into pieces that stay settled.
+TEST(SourceEdit, KeysTypeEmojiAndJoinersIntoALongLine)
+{
+    SourceEdit edit;
+    edit.resize(400, 300);
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    const QString line = QString(int(LongLineLength) + 500, u'x');
+    edit.setSourceText(line);
+    QString typed;
+    for (int i = 0; i < int(DisplayPieceLength); ++i)
+        typed += i % 2 ? QStringLiteral(u"\u200D") : QStringLiteral(u"😀");
+    for (qsizetype at = 0; at < typed.size(); at += typed.at(at).isHighSurrogate() ? 2 : 1)
+        typeText(&edit, typed.mid(at, typed.at(at).isHighSurrogate() ? 2 : 1));
+    EXPECT_EQ(edit.sourceText(), typed + line);
+    ASSERT_NO_FATAL_FAILURE(expectSettledPieces(edit));
+}
+
 TEST(SourceEdit, BehavesLikeAPlainStringBox)
 {
     SourceEdit edit;
