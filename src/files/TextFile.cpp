@@ -9,12 +9,6 @@ bool TextFileContent::fileNotFound() const
     return error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
 }
 
-TextFileContent ReadTextFile(const QString& path)
-{
-    SystemFileOps ops;
-    return ReadTextFile(ops, path);
-}
-
 TextFileContent ReadTextFile(FileOps& ops, const QString& path)
 {
     QByteArray bytes;

@@ -19,7 +19,6 @@ struct TextFileContent {
 
 // The whole Shift_JIS file at path as text, read in one piece. A path that names no file gives
 // fileNotFound(); any other failure its own error, with no text.
-TextFileContent ReadTextFile(const QString& path);
 TextFileContent ReadTextFile(FileOps& ops, const QString& path);
 
 } // namespace quorlex

@@ -14,7 +14,6 @@ public:
     explicit CaretPlacePanel(SourceEdit& edit, QWidget* parent = nullptr);
 
     void setEncodingName(const QString& name);
-    QString encodingName() const { return m_encoding; }
 
     static QString textFor(int line, int column, const QString& encoding);
 

@@ -80,10 +80,13 @@ int joinLine(QTextCursor& cursor, QTextBlock block)
     return position;
 }
 
+} // namespace
+
 // Walks the blocks around from..to (one more on each side, where a removal may have left an
-// empty piece) and, with a cursor, settles them; without, tells whether any needs it.
-bool walk(const QTextDocument* document, QTextCursor* cursor, int from, int to)
+// empty piece) and settles them.
+void settle(QTextDocument* document, int from, int to)
 {
+    QTextCursor cursor(document);
     QTextBlock block = document->findBlock(from);
     if (!block.isValid())
         block = document->lastBlock();
@@ -100,7 +103,6 @@ bool walk(const QTextDocument* document, QTextCursor* cursor, int from, int to)
         const QTextBlock b = document->findBlock(position);
         return b.position() + b.length();
     };
-    bool changed = false;
     int position = block.position();
     while (true) {
         block = document->findBlock(position);
@@ -109,43 +111,19 @@ bool walk(const QTextDocument* document, QTextCursor* cursor, int from, int to)
         const bool pieceBefore = isDisplayBreak(block);
         const bool pieceAfter = block.next().isValid() && isDisplayBreak(block.next());
         if ((pieceBefore || pieceAfter) && lineLength(block, LongLineLength) <= LongLineLength) {
-            if (!cursor)
-                return true;
-            position = endOf(joinLine(*cursor, block));
-            changed = true;
+            position = endOf(joinLine(cursor, block));
             continue;
         }
         if (pieceBefore && joinsShortPieces(block)) {
-            if (!cursor)
-                return true;
             // The piece before takes this one in; look at the joined piece again.
             position = block.previous().position();
-            removeBreakBefore(*cursor, block);
-            changed = true;
+            removeBreakBefore(cursor, block);
             continue;
         }
-        if (pieceLength(block) > DisplayPieceLength && lineLength(block, LongLineLength) > LongLineLength) {
-            if (!cursor)
-                return true;
-            cut(*cursor, block);
-            changed = true;
-        }
+        if (pieceLength(block) > DisplayPieceLength && lineLength(block, LongLineLength) > LongLineLength)
+            cut(cursor, block);
         position = endOf(position);
     }
-    return changed;
-}
-
-} // namespace
-
-bool needSettling(const QTextDocument* document, int from, int to)
-{
-    return walk(document, nullptr, from, to);
-}
-
-void settle(QTextDocument* document, int from, int to)
-{
-    QTextCursor cursor(document);
-    walk(document, &cursor, from, to);
 }
 
 } // namespace quorlex::DisplayBreaks

@@ -9,9 +9,6 @@ namespace quorlex::DisplayBreaks {
 // the edit: a piece that grows too long is cut, a break next to an empty piece goes, two
 // short neighbouring pieces join, and a line that is no longer long loses all of them.
 
-// Whether the lines around the document positions from..to need their display breaks
-// changed.
-bool needSettling(const QTextDocument* document, int from, int to);
 // Changes them (inside the caller's edit block, so that undo takes them back with the edit).
 // Cursors on the document keep their offsets in the text.
 void settle(QTextDocument* document, int from, int to);

@@ -127,8 +127,6 @@ HtmlScanState SourceColouring::stateAfter(const QTextBlock& block, HtmlScanState
 bool SourceColouring::showBlock(const QTextBlock& block, HtmlScanState state)
 {
     const int length = block.length() - 1;
-    if (length > LongestColouredBlock) // not even scanned unless a block after it needs it
-        return !block.layout()->formats().isEmpty() && applyColours(block, {});
     const bool whole = length <= WholeColouredBlock;
     const std::pair<int, int> onScreen = whole ? std::pair(0, length) : columnsOnScreen(block);
     const auto* coloured = static_cast<const ColouredColumns*>(block.userData());

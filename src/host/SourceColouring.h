@@ -32,8 +32,6 @@ public:
     // A longer block is coloured only around the columns on screen: the box lays out and draws
     // every coloured stretch of a line, on screen or not, several times more slowly than plain text.
     static constexpr int WholeColouredBlock = 500;
-    // Longer blocks stay uncoloured: each change of their colours lays the whole block out again.
-    static constexpr int LongestColouredBlock = 10'000;
     // How far above the screen the scan may start when nothing nearer is known, in blocks and in
     // characters, whichever is reached first.
     static constexpr int LookBackBlocks = 3000;
