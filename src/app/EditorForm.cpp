@@ -163,7 +163,7 @@ void EditorForm::registerFeatures()
     commands.add(m_help->menuRows());
 
     m_newPage = std::make_unique<NewPageWizard>(editor, m_logic->files(), m_logic->resourceDialog(),
-        m_logic->documentDialog(), [] { return std::make_unique<NewHtml>(); });
+        m_logic->documentDialog(), [this] { return std::make_unique<NewHtml>(this); });
     commands.add(m_newPage->menuRows());
 
     m_clipboard = std::make_unique<QtClipboard>();
