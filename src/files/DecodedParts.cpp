@@ -1,5 +1,7 @@
 #include "files/DecodedParts.h"
 
+#include "host/LineBreaks.h"
+
 namespace quorlex {
 
 DecodedParts::DecodedParts(QByteArray bytes, PageEncoding encoding, qsizetype partBytes)
@@ -31,6 +33,11 @@ QString DecodedParts::next()
     const QString part = decodePage(QByteArrayView(m_bytes).sliced(m_done, end - m_done), encoding);
     m_done = end;
     return part;
+}
+
+qsizetype DecodedParts::lineCount() const
+{
+    return lineCountOf(QByteArrayView(m_bytes));
 }
 
 double DecodedParts::progress() const

@@ -19,6 +19,7 @@ public:
 
     QString next() override;
     double progress() const override;
+    qsizetype lineCount() const override;
 
     // Where the part that starts at start ends: just after a byte below 0x40 other than CR, which
     // is a character of its own in both encodings (never the second byte of a Shift_JIS pair nor

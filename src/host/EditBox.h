@@ -14,6 +14,8 @@ public:
     virtual QString next() = 0;
     // How much of the whole text the parts taken so far make up, from 0 to 1.
     virtual double progress() const = 0;
+    // How many lines the whole text has; 0 when that is not known beforehand.
+    virtual qsizetype lineCount() const { return 0; }
 };
 
 // The editing box as the commands see it. Offsets count characters from 0 in the

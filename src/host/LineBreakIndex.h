@@ -54,7 +54,6 @@ public:
     void beginFill(LineBreak dominant);
     void fill(QStringView part);
     void endFill();
-    bool isFilling() const { return m_writer != nullptr; }
 
     QString text() const;
     // The text between two document positions, with its breaks as stored.
@@ -75,7 +74,6 @@ public:
     // The line of the text that the block starts, from 1; 0 for a block that continues a
     // line shown in pieces.
     int lineNumberOf(int blockNumber) const;
-    LineBreak dominant() const { return m_dominant; }
 
 private:
     void onContentsChange(int position, int removed, int added);

@@ -18,6 +18,32 @@ qsizetype displayPieceEnd(QStringView text)
     return limit;
 }
 
+namespace {
+
+template <typename View, typename Char> qsizetype countLines(View text, Char lf, Char cr)
+{
+    qsizetype lines = 1;
+    for (qsizetype at = text.indexOf(lf); at >= 0; at = text.indexOf(lf, at + 1))
+        ++lines;
+    for (qsizetype at = text.indexOf(cr); at >= 0; at = text.indexOf(cr, at + 1)) {
+        if (at + 1 == text.size() || text[at + 1] != lf)
+            ++lines;
+    }
+    return lines;
+}
+
+} // namespace
+
+qsizetype lineCountOf(QStringView text)
+{
+    return countLines(text, QChar(u'\n'), QChar(u'\r'));
+}
+
+qsizetype lineCountOf(QByteArrayView bytes)
+{
+    return countLines(bytes, '\n', '\r');
+}
+
 QString userBreaksToCrLf(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -38,6 +39,11 @@ inline constexpr qsizetype DisplayPieceLength = 200;
 // the last ">", or else the last space, among the piece's last quarter, or else after
 // DisplayPieceLength characters; never between the two halves of a surrogate pair.
 qsizetype displayPieceEnd(QStringView text);
+
+// How many lines a text has: one more than its breaks (CR LF, LF or CR). The bytes of a page
+// count the same in Shift_JIS and UTF-8, where CR and LF are never part of another character.
+qsizetype lineCountOf(QStringView text);
+qsizetype lineCountOf(QByteArrayView bytes);
 
 // Breaks the user brings in (typed, pasted, committed by an input method) are CR LF,
 // whatever the clipboard holds; U+2028 and U+2029 never enter the text. U+FDD0 and

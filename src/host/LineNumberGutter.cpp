@@ -10,23 +10,12 @@
 #include <QTextLayout>
 #include <QtMath>
 
-#include <limits>
-
 namespace quorlex {
 
 namespace {
 
 // Room on either side of the numbers, in widths of a digit.
 constexpr qreal Padding = 0.75;
-
-// How often c occurs in text, found with the fast search rather than counted one by one.
-qsizetype occurrences(QStringView text, QChar c)
-{
-    qsizetype count = 0;
-    for (qsizetype at = text.indexOf(c); at >= 0; at = text.indexOf(c, at + 1))
-        ++count;
-    return count;
-}
 
 } // namespace
 
@@ -36,7 +25,7 @@ LineNumberGutter::LineNumberGutter(SourceEdit& edit)
 {
     setObjectName(QStringLiteral("Text1_LineNumbers"));
     connect(&edit, &QPlainTextEdit::blockCountChanged, this, &LineNumberGutter::updateWidth);
-    connect(&edit, &SourceEdit::wholeTextAboutToChange, this, &LineNumberGutter::prepareFor);
+    connect(&edit, &SourceEdit::lineCountAboutToChange, this, &LineNumberGutter::prepareForNewText);
     connect(&edit, &QPlainTextEdit::updateRequest, this, &LineNumberGutter::followEdit);
     // The caret's line number stands out.
     connect(&edit, &QPlainTextEdit::cursorPositionChanged, this, [this] { update(); });
@@ -58,23 +47,21 @@ int LineNumberGutter::lastLineNumber() const
 
 int LineNumberGutter::neededWidth() const
 {
-    return widthFor(lastLineNumber());
+    // While a new text goes in, room for all of its lines from the start.
+    return widthFor(std::max<qsizetype>(lastLineNumber(), m_edit.expectedLineCount()));
 }
 
-int LineNumberGutter::widthFor(int lastLine) const
+int LineNumberGutter::widthFor(qsizetype lastLine) const
 {
     const int digits = int(QString::number(lastLine).size());
     const qreal digit = fontMetrics().horizontalAdvance(QLatin1Char('9'));
     return qCeil(digit * (digits + 2 * Padding));
 }
 
-void LineNumberGutter::prepareFor(QStringView text)
+void LineNumberGutter::prepareForNewText()
 {
-    // Lines end in CR LF, LF or CR: the line feeds count them, or the carriage returns if none.
-    const qsizetype feeds = occurrences(text, u'\n');
-    const qsizetype breaks = feeds > 0 ? feeds : occurrences(text, u'\r');
     // Only wider: a narrower gutter waits for the new text, which has fewer lines to lay out.
-    const int width = widthFor(int(std::min<qsizetype>(breaks + 1, std::numeric_limits<int>::max())));
+    const int width = widthFor(m_edit.expectedLineCount());
     if (width > m_width)
         setGutterWidth(width);
 }

@@ -26,8 +26,8 @@ private:
     int lastLineNumber() const;
     // Makes room for the numbers of a text about to replace the box's text, before it is there:
     // each change of the gutter's width makes the box lay out every line again.
-    void prepareFor(QStringView text);
-    int widthFor(int lastLine) const;
+    void prepareForNewText();
+    int widthFor(qsizetype lastLine) const;
     void setGutterWidth(int width);
     void updateWidth();
     void followEdit(const QRect& rect, int dy);

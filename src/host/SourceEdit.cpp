@@ -145,8 +145,9 @@ QString SourceEdit::sourceText() const
 void SourceEdit::setSourceText(const QString& text)
 {
     cancelFill();
-    Q_EMIT wholeTextAboutToChange(text);
+    expectLines(lineCountOf(text));
     m_breaks->setText(text);
+    m_expectedLines = 0;
     QTextCursor cursor(document());
     setTextCursor(cursor);
 }
@@ -156,13 +157,14 @@ void SourceEdit::replaceSourceText(const QString& text)
     finishFilling();
     const int across = horizontalScrollBar()->value();
     const int down = verticalScrollBar()->value();
-    Q_EMIT wholeTextAboutToChange(text);
+    expectLines(lineCountOf(text));
     QTextCursor cursor(document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();
     m_breaks->insertWhole(cursor, text);
     cursor.endEditBlock();
+    m_expectedLines = 0;
     setTextCursor(QTextCursor(document()));
     // Moving the caret to the start scrolled to the top: go back to where the user was (across
     // as far as the lines laid out so far reach; showing the caret later scrolls as needed).
@@ -199,6 +201,7 @@ qsizetype SourceEdit::sourceLength() const
 void SourceEdit::fillSourceText(std::unique_ptr<TextParts> parts)
 {
     cancelFill();
+    expectLines(parts->lineCount());
     const QString first = parts->next();
     m_breaks->beginFill(dominantBreakOf(first));
     m_breaks->fill(first);
@@ -257,10 +260,17 @@ void SourceEdit::finishFilling()
     completeFill();
 }
 
+void SourceEdit::expectLines(qsizetype lines)
+{
+    m_expectedLines = lines;
+    Q_EMIT lineCountAboutToChange();
+}
+
 void SourceEdit::completeFill()
 {
     m_fillTimer.stop();
     m_parts.reset();
+    m_expectedLines = 0;
     m_breaks->endFill();
     Q_EMIT filled();
 }
@@ -271,6 +281,7 @@ void SourceEdit::cancelFill()
         return;
     m_fillTimer.stop();
     m_parts.reset();
+    m_expectedLines = 0;
     m_breaks->endFill();
 }
 

@@ -45,6 +45,9 @@ public:
     // nothing sees a part of the text and no edit lands before the page is whole.
     void fillSourceText(std::unique_ptr<TextParts> parts);
     bool isFilling() const { return m_parts != nullptr; }
+    // While a whole new text goes in (set, or filled in parts): how many lines it will have;
+    // otherwise 0.
+    qsizetype expectedLineCount() const { return m_expectedLines; }
     // Takes every part still to come.
     void finishFilling();
 
@@ -86,8 +89,9 @@ Q_SIGNALS:
     // While the box fills: how much of the text is in, in percent.
     void fillProgress(int percent);
     void filled();
-    // Just before the whole text is replaced by text (a page opened, Replace All).
-    void wholeTextAboutToChange(QStringView text);
+    // Just before the whole text is replaced (a page opened, Replace All), once
+    // expectedLineCount() tells how many lines the new text has.
+    void lineCountAboutToChange();
 
 protected:
     bool event(QEvent* event) override;
@@ -103,6 +107,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void expectLines(qsizetype lines);
     qsizetype outsidePair(qsizetype position, int step) const;
     void reportKey(int code);
     void insertLineBreak(bool joinPreviousEdit);
@@ -129,6 +134,7 @@ private:
     std::unique_ptr<TextParts> m_parts;
     QTimer m_fillTimer;
     int m_fillPercent = -1;
+    qsizetype m_expectedLines = 0;
     std::vector<int> m_glyphsKept; // block numbers, sorted
     int m_blockCount = 1;
     std::function<void(int)> m_keyPress;

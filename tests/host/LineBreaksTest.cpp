@@ -54,3 +54,22 @@ TEST(DominantBreak, IsTheMostFrequentKind)
 }
 
 } // namespace
+
+TEST(LineCount, CountsEveryKindOfBreakOnce)
+{
+    const std::pair<const char*, qsizetype> rows[] = {
+        { "", 1 },
+        { "a", 1 },
+        { "a\r\nb", 2 },
+        { "a\rb\nc", 3 },
+        { "\r", 2 },
+        { "\r\n\r", 3 },
+        { "\n\r", 3 },
+        { "a\r\n", 2 },
+    };
+    for (const auto& [text, lines] : rows) {
+        SCOPED_TRACE(testing::PrintToString(text));
+        EXPECT_EQ(lineCountOf(QString::fromLatin1(text)), lines);
+        EXPECT_EQ(lineCountOf(QByteArrayView(text)), lines);
+    }
+}

@@ -1,5 +1,7 @@
 #include "host/SourceColouring.h"
 #include "host/CaretPlacePanel.h"
+#include "host/EditBox.h"
+#include "host/LineBreaks.h"
 #include "host/LineNumberGutter.h"
 #include "host/SourceEdit.h"
 
@@ -283,6 +285,48 @@ TEST_F(ColouredBox, GutterWidensWithTheDigitsOfTheLastLine)
     EXPECT_GE(edit.viewport()->x(), gutter->geometry().right());
     edit.setSourceText(QString());
     EXPECT_EQ(gutter->width(), narrow);
+}
+
+namespace {
+
+// A text handed over in parts of a few lines, telling its line count beforehand.
+class CountedParts : public TextParts {
+public:
+    explicit CountedParts(const QString& text)
+        : m_text(text)
+    {
+    }
+    QString next() override
+    {
+        const QString part = m_text.mid(m_taken, 1000);
+        m_taken += part.size();
+        return part;
+    }
+    double progress() const override { return double(m_taken) / double(m_text.size()); }
+    qsizetype lineCount() const override { return lineCountOf(m_text); }
+
+private:
+    QString m_text;
+    qsizetype m_taken = 0;
+};
+
+} // namespace
+
+// Each change of the gutter's width lays out every line again: a page filled in parts gets
+// its width once, before the first part.
+TEST_F(ColouredBox, GutterKeepsOneWidthWhileAPageFills)
+{
+    edit.setSourceText(manyLines(8));
+    const QString page = manyLines(12345);
+    QList<int> widths;
+    QObject::connect(
+        &edit, &QPlainTextEdit::blockCountChanged, gutter, [&] { widths.append(gutter->width()); });
+    edit.fillSourceText(std::make_unique<CountedParts>(page));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !edit.isFilling(); }, 20000));
+    ASSERT_EQ(edit.sourceText(), page);
+    ASSERT_FALSE(widths.isEmpty());
+    for (int width : widths)
+        EXPECT_EQ(width, gutter->neededWidth());
 }
 
 TEST_F(ColouredBox, StatusPanelFollowsTheCaret)
