@@ -46,6 +46,11 @@ int LineBreakIndex::lineNumberOf(int blockNumber) const
 {
     if (blockNumber > 0 && kindOf(blockNumber) == LineBreak::Display)
         return 0;
+    return lineOf(blockNumber);
+}
+
+int LineBreakIndex::lineOf(int blockNumber) const
+{
     const std::vector<int>& pieces = m_odd[std::size_t(breakLength(LineBreak::Display))];
     const auto before = std::upper_bound(pieces.begin(), pieces.end(), blockNumber) - pieces.begin();
     return blockNumber + 1 - int(before);
@@ -244,23 +249,32 @@ qsizetype LineBreakIndex::length() const
     return blockStartOffset(last) + last.length() - 1;
 }
 
+BlockChange BlockChange::of(const QTextDocument& document, int position, int added, int blockCountBefore)
+{
+    QTextBlock last = document.findBlock(position + added);
+    if (!last.isValid())
+        last = document.lastBlock();
+    const QTextBlock first = document.findBlock(position);
+    BlockChange change;
+    change.first = first.isValid() ? first.blockNumber() : last.blockNumber();
+    change.newLast = last.blockNumber();
+    change.delta = document.blockCount() - blockCountBefore;
+    change.oldLast = std::max(change.first, change.newLast - change.delta);
+    return change;
+}
+
 void LineBreakIndex::onContentsChange(int position, int /*removed*/, int added)
 {
     if (m_loading)
         return;
+    const BlockChange change = BlockChange::of(*m_document, position, added, m_blockCount);
     const int count = m_document->blockCount();
-    const int delta = count - m_blockCount;
     m_blockCount = count;
-
-    QTextBlock first = m_document->findBlock(position);
-    if (!first.isValid())
-        first = m_document->lastBlock();
-    QTextBlock last = m_document->findBlock(position + added);
-    if (!last.isValid())
-        last = m_document->lastBlock();
-    const int b0 = first.blockNumber();
-    const int b1 = last.blockNumber();
-    const int oldB1 = std::max(b0, b1 - delta);
+    const int b0 = change.first;
+    const int b1 = change.newLast;
+    const int oldB1 = change.oldLast;
+    const int delta = change.delta;
+    const QTextBlock first = m_document->findBlockByNumber(b0);
 
     // The blocks after b0 up to b1 are new (inserted, or brought back by undo) and their
     // breaks carry their kind; the ones they replace go. The break before b0 lies before

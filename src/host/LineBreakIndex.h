@@ -17,6 +17,17 @@ namespace quorlex {
 
 class TextWriter;
 
+// The blocks one change of a document's contents replaced, worked out from its contentsChange
+// signal and the document's block count before the change.
+struct BlockChange {
+    int first = 0; // the block the change starts in, which keeps its number
+    int oldLast = 0; // the last block the change reached, numbered as before it
+    int newLast = 0; // the same, numbered as after it
+    int delta = 0; // how many blocks were added (removed when negative)
+
+    static BlockChange of(const QTextDocument& document, int position, int added, int blockCountBefore);
+};
+
 // Keeps, for a QTextDocument whose blocks are the lines of a text, the kind of line
 // break that precedes each block, and converts between document positions (one
 // position per break) and text offsets (a CR LF break counts two, a display break none).
@@ -74,6 +85,8 @@ public:
     // The line of the text that the block starts, from 1; 0 for a block that continues a
     // line shown in pieces.
     int lineNumberOf(int blockNumber) const;
+    // The line of the text that the block is a piece of, from 1.
+    int lineOf(int blockNumber) const;
 
 private:
     void onContentsChange(int position, int removed, int added);

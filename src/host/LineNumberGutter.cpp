@@ -36,13 +36,7 @@ LineNumberGutter::LineNumberGutter(SourceEdit& edit)
 
 int LineNumberGutter::lastLineNumber() const
 {
-    QTextBlock block = m_edit.document()->lastBlock();
-    int number = m_edit.lineNumberOf(block);
-    while (number == 0 && block.previous().isValid()) {
-        block = block.previous();
-        number = m_edit.lineNumberOf(block);
-    }
-    return std::max(number, 1);
+    return m_edit.lineOf(m_edit.document()->lastBlock());
 }
 
 int LineNumberGutter::neededWidth() const

@@ -177,19 +177,23 @@ int SourceEdit::lineNumberOf(const QTextBlock& block) const
     return block.isValid() ? m_breaks->lineNumberOf(block.blockNumber()) : 0;
 }
 
+int SourceEdit::lineOf(const QTextBlock& block) const
+{
+    return block.isValid() ? m_breaks->lineOf(block.blockNumber()) : 1;
+}
+
 TextPlace SourceEdit::caretPlace() const
 {
     const QTextCursor cursor = textCursor();
     QTextBlock block = cursor.block();
     int column = cursor.positionInBlock() + 1;
-    int line = lineNumberOf(block);
+    const int line = lineOf(block);
     // A line shown as several blocks: count the characters of the blocks before the caret's.
-    while (line == 0 && block.previous().isValid()) {
+    while (lineNumberOf(block) == 0 && block.previous().isValid()) {
         block = block.previous();
         column += block.length() - 1;
-        line = lineNumberOf(block);
     }
-    return { std::max(line, 1), column };
+    return { line, column };
 }
 
 qsizetype SourceEdit::sourceLength() const
@@ -653,24 +657,16 @@ void SourceEdit::onBlocksChanged(int position, int added)
 {
     // Keeps the numbers of the lines that keep glyphs right: lines the change replaced are
     // gone (and their layouts with them), the lines after it moved.
-    const int count = document()->blockCount();
-    const int delta = count - m_blockCount;
-    m_blockCount = count;
+    const BlockChange change = BlockChange::of(*document(), position, added, m_blockCount);
+    m_blockCount = document()->blockCount();
     if (m_glyphsKept.empty())
         return;
-    QTextBlock last = document()->findBlock(position + added);
-    if (!last.isValid())
-        last = document()->lastBlock();
-    const int first = document()->findBlock(position).isValid()
-        ? document()->findBlock(position).blockNumber()
-        : last.blockNumber();
-    const int oldLast = std::max(first, last.blockNumber() - delta);
     std::vector<int> kept;
     for (int number : m_glyphsKept) {
-        if (number <= first)
+        if (number <= change.first)
             kept.push_back(number);
-        else if (number > oldLast)
-            kept.push_back(number + delta);
+        else if (number > change.oldLast)
+            kept.push_back(number + change.delta);
     }
     m_glyphsKept = std::move(kept);
 }

@@ -62,9 +62,10 @@ public:
     const LineBreakIndex& lineBreaks() const { return *m_breaks; }
 
     // The number (from 1) of the line of the text that a block starts; 0 for a block that
-    // continues the line before it. The line-number gutter, the colouring and the caret's place
-    // ask only this.
+    // continues the line before it.
     int lineNumberOf(const QTextBlock& block) const;
+    // The line the block shows (a piece of), from 1.
+    int lineOf(const QTextBlock& block) const;
     // Where the caret stands.
     TextPlace caretPlace() const;
 
