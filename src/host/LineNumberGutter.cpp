@@ -27,8 +27,12 @@ LineNumberGutter::LineNumberGutter(SourceEdit& edit)
     connect(&edit, &QPlainTextEdit::blockCountChanged, this, &LineNumberGutter::updateWidth);
     connect(&edit, &SourceEdit::lineCountAboutToChange, this, &LineNumberGutter::prepareForNewText);
     connect(&edit, &QPlainTextEdit::updateRequest, this, &LineNumberGutter::followEdit);
-    // The caret's line number stands out.
-    connect(&edit, &QPlainTextEdit::cursorPositionChanged, this, [this] { update(); });
+    // The caret's line number stands out: painted again when the caret goes to another line,
+    // not at every key.
+    connect(&edit, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        if (caretLine() != m_caretLine)
+            update();
+    });
     edit.installEventFilter(this);
     updateWidth();
     place();
@@ -37,6 +41,11 @@ LineNumberGutter::LineNumberGutter(SourceEdit& edit)
 int LineNumberGutter::lastLineNumber() const
 {
     return m_edit.lineOf(m_edit.document()->lastBlock());
+}
+
+int LineNumberGutter::caretLine() const
+{
+    return m_edit.lineOf(m_edit.textCursor().block());
 }
 
 int LineNumberGutter::neededWidth() const
@@ -108,7 +117,7 @@ void LineNumberGutter::paintEvent(QPaintEvent* event)
     QColor faint = ink;
     faint.setAlphaF(0.55);
     const int right = width() - qRound(fontMetrics().horizontalAdvance(QLatin1Char('9')) * Padding);
-    const int caretLine = m_edit.caretPlace().line;
+    m_caretLine = caretLine();
 
     QTextBlock block = m_edit.firstVisibleBlock();
     qreal top = m_edit.blockBoundingGeometry(block).translated(m_edit.contentOffset()).top();
@@ -117,7 +126,7 @@ void LineNumberGutter::paintEvent(QPaintEvent* event)
         const qreal height = layout->blockBoundingRect(block).height();
         const int number = m_edit.lineNumberOf(block);
         if (number > 0 && block.isVisible() && top + height >= event->rect().top()) {
-            painter.setPen(number == caretLine ? ink : faint);
+            painter.setPen(number == m_caretLine ? ink : faint);
             // The number stands level with the first line of the block's text.
             const QTextLayout* text = block.layout();
             const QRectF first = text->lineCount() > 0 ? text->lineAt(0).rect() : QRectF(0, 0, 0, height);

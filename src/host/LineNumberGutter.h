@@ -24,6 +24,7 @@ protected:
 private:
     // The number of the last line of the text.
     int lastLineNumber() const;
+    int caretLine() const;
     // Makes room for the numbers of a text about to replace the box's text, before it is there:
     // each change of the gutter's width makes the box lay out every line again.
     void prepareForNewText();
@@ -35,6 +36,7 @@ private:
 
     SourceEdit& m_edit;
     int m_width = 0;
+    int m_caretLine = 0; // as last painted
 };
 
 } // namespace quorlex
