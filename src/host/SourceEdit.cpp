@@ -394,6 +394,23 @@ void SourceEdit::stepOverDisplayBreak(QTextCursor& cursor, bool backward) const
         cursor.movePosition(QTextCursor::NextCharacter);
 }
 
+void SourceEdit::moveToLineStart(QTextCursor& cursor) const
+{
+    cursor.movePosition(QTextCursor::StartOfBlock);
+    while (cursor.block().previous().isValid() && m_breaks->breakBefore(cursor.block()) == LineBreak::Display)
+        cursor.movePosition(QTextCursor::PreviousBlock);
+}
+
+void SourceEdit::moveToLineEnd(QTextCursor& cursor) const
+{
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    while (cursor.block().next().isValid()
+        && m_breaks->breakBefore(cursor.block().next()) == LineBreak::Display) {
+        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    }
+}
+
 bool SourceEdit::applyEditingKey(QKeyEvent* event)
 {
     std::function<void(QTextCursor&)> edit;
@@ -427,11 +444,16 @@ bool SourceEdit::applyEditingKey(QKeyEvent* event)
     } else if (event->matches(QKeySequence::DeleteStartOfWord)) {
         edit = removeTo(QTextCursor::PreviousWord, true);
     } else if (event->matches(QKeySequence::DeleteEndOfLine)) {
-        edit = removeTo(QTextCursor::EndOfBlock, false);
+        edit = [this](QTextCursor& cursor) {
+            stepOverDisplayBreak(cursor, false);
+            if (!cursor.hasSelection())
+                moveToLineEnd(cursor);
+            cursor.removeSelectedText();
+        };
     } else if (event->matches(QKeySequence::DeleteCompleteLine)) {
-        edit = [](QTextCursor& cursor) {
-            cursor.movePosition(QTextCursor::StartOfBlock);
-            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        edit = [this](QTextCursor& cursor) {
+            moveToLineStart(cursor);
+            moveToLineEnd(cursor);
             cursor.removeSelectedText();
         };
     } else if (const QString text = event->text(); isTypedText(text)
