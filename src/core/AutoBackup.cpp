@@ -26,9 +26,10 @@ AutoBackup::AutoBackup(
 void AutoBackup::Timer1_Timer()
 {
     // The text is read only when it is written: copying a large page every minute would stall
-    // the window each time.
+    // the window each time. A page still coming in is left to come in: asking for its length
+    // would take the rest of it at once.
     EditBox& box = m_editor.host().editBox();
-    if (box.length() == 0)
+    if (box.isFilling() || box.length() == 0)
         return;
     EditorDocument& document = m_editor.document();
     document.setBackupTicks(qint16(document.BackupTicks() + 1));

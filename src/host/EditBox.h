@@ -37,6 +37,9 @@ public:
             text += part;
         setText(text);
     }
+    // Whether parts given to setTextInParts are still to come in. Asking for anything else
+    // takes them all in at once first.
+    virtual bool isFilling() const { return false; }
     virtual qsizetype length() const = 0;
     // Replaces the whole text as one edit that a single undo takes back whole; the caret goes
     // to the start with nothing selected and the view stays where it was.

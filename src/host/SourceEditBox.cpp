@@ -16,6 +16,11 @@ void SourceEditBox::setTextInParts(std::unique_ptr<TextParts> parts)
 {
     m_edit.fillSourceText(std::move(parts));
 }
+bool SourceEditBox::isFilling() const
+{
+    return m_edit.isFilling();
+}
+
 qsizetype SourceEditBox::length() const
 {
     return m_edit.sourceLength();

@@ -17,6 +17,7 @@ public:
     QString text() const override;
     void setText(const QString& text) override;
     void setTextInParts(std::unique_ptr<TextParts> parts) override;
+    bool isFilling() const override;
     qsizetype length() const override;
     void replaceWholeText(const QString& text) override;
     qsizetype selStart() const override;

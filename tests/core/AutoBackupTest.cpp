@@ -92,6 +92,19 @@ TEST_F(AutoBackupTest, EmptyTextIsNeitherCountedNorWritten)
     EXPECT_FALSE(QFile::exists(bak()));
 }
 
+// A page still coming in is neither read nor counted: reading it would take it all in at once.
+TEST_F(AutoBackupTest, APageStillFillingIsLeftToFill)
+{
+    type(QStringLiteral("x"));
+    host.stringBox().filling = true;
+    tick(12);
+    EXPECT_EQ(editor.document().BackupTicks(), 0);
+    EXPECT_FALSE(QFile::exists(bak()));
+    host.stringBox().filling = false;
+    tick(1);
+    EXPECT_EQ(editor.document().BackupTicks(), 1);
+}
+
 TEST_F(AutoBackupTest, LoadingRestartsTheCountSavingDoesNot)
 {
     const QString page = home.file(QStringLiteral("page.html"));

@@ -11,6 +11,7 @@ class StringEditBox : public EditBox {
 public:
     QString text() const override { return m_text; }
     void setText(const QString& text) override;
+    bool isFilling() const override { return filling; }
     qsizetype length() const override { return m_text.size(); }
     void replaceWholeText(const QString& text) override;
     qsizetype selStart() const override { return m_start; }
@@ -27,6 +28,7 @@ public:
     void select(qsizetype start, qsizetype length);
 
     int focusCount = 0;
+    bool filling = false; // as a box that still takes in the parts of a page
 
 private:
     QString m_text;
