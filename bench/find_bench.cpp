@@ -151,6 +151,24 @@ void BM_FindTextNearTheEnd(benchmark::State& state)
 }
 BENCHMARK(BM_FindTextNearTheEnd)->Unit(benchmark::kMillisecond);
 
+// The usual "find next": the text looked for a few lines after the caret, in the same page.
+void BM_FindTextNearTheCaret(benchmark::State& state)
+{
+    BoxHost host;
+    Editor editor(host);
+    QuietFindWindow window;
+    HtmlFind find(editor, window);
+    const QString page = bigPage().repeated(2) + Needle + bigPage().repeated(3);
+    host.real.setText(page);
+    const qsizetype caret = page.indexOf(Needle) - 2000;
+    for (auto _ : state) {
+        host.real.setSelStart(caret);
+        if (!find.FindText(Needle))
+            state.SkipWithError("not found");
+    }
+}
+BENCHMARK(BM_FindTextNearTheCaret)->Unit(benchmark::kMillisecond);
+
 void BM_Memmem(benchmark::State& state)
 {
     const QString& page = hugePage();

@@ -50,7 +50,7 @@ void HtmlFind::E_FindNext_Click()
         return;
     EditBox& box = m_editor.host().editBox();
     const qsizetype start = searchStartAfter(box.selStart(), box.selText(), t);
-    const qsizetype at = box.text().indexOf(t, start);
+    const qsizetype at = box.indexOf(t, start);
     m_window.activateEditor();
     if (at < 0) {
         m_window.message(t + QStringLiteral("は、もうありません。"),
@@ -69,7 +69,7 @@ bool HtmlFind::FindText(const QString& s)
         m_window.setSearchFrom(SearchFrom::CurrentPosition);
         start = 0;
     }
-    const qsizetype at = box.text().indexOf(s, start);
+    const qsizetype at = box.indexOf(s, start);
     if (at >= 0) {
         box.setSelStart(at);
     } else {

@@ -41,6 +41,9 @@ public:
     // takes them all in at once first.
     virtual bool isFilling() const { return false; }
     virtual qsizetype length() const = 0;
+    // Where s first occurs at or after offset from, as text().indexOf(s, from) tells; a box
+    // may find it without copying its whole text.
+    virtual qsizetype indexOf(const QString& s, qsizetype from) const { return text().indexOf(s, from); }
     // Replaces the whole text as one edit that a single undo takes back whole; the caret goes
     // to the start with nothing selected and the view stays where it was.
     virtual void replaceWholeText(const QString& text) = 0;

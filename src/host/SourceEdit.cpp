@@ -202,6 +202,35 @@ qsizetype SourceEdit::sourceLength() const
     return m_breaks->length();
 }
 
+qsizetype SourceEdit::indexOfText(const QString& needle, qsizetype from, qsizetype windowCharacters) const
+{
+    if (needle.isEmpty() || from < 0)
+        return sourceText().indexOf(needle, from);
+    finishFillingForReading();
+    const qsizetype total = m_breaks->length();
+    // The text looked for is most often near: windows that double from a few thousand
+    // characters, and past the largest the rest of the text at once, which is quicker to
+    // copy out whole than window by window.
+    const qsizetype largest = std::max(windowCharacters, needle.size() * 2);
+    qsizetype window = std::max(std::min<qsizetype>(4096, largest / 64), needle.size() * 2);
+    qsizetype start = from;
+    for (; start + needle.size() <= total && window <= largest; window *= 2) {
+        // The window's ends fall at positions: an offset inside a CR LF moves back to its CR.
+        const int first = m_breaks->positionOf(start);
+        const qsizetype firstOffset = m_breaks->offsetOf(first);
+        const int last = m_breaks->positionOf(std::min(total, start + window));
+        const qsizetype lastOffset = m_breaks->offsetOf(last);
+        const qsizetype at = m_breaks->textBetween(first, last).indexOf(needle, start - firstOffset);
+        if (at >= 0)
+            return firstOffset + at;
+        if (lastOffset >= total)
+            return -1;
+        // The next window starts where a match could still begin.
+        start = std::max(start + 1, lastOffset - needle.size() + 1);
+    }
+    return start + needle.size() <= total ? m_breaks->text().indexOf(needle, start) : -1;
+}
+
 void SourceEdit::fillSourceText(std::unique_ptr<TextParts> parts)
 {
     cancelFill();

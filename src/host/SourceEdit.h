@@ -36,6 +36,12 @@ public:
     QString sourceText() const;
     void setSourceText(const QString& text);
     qsizetype sourceLength() const;
+    // Where needle first occurs in the text at or after offset from, as sourceText().indexOf()
+    // tells. Windows of growing size up to windowCharacters are searched first, so that a near
+    // match is found without copying the whole text out.
+    qsizetype indexOfText(
+        const QString& needle, qsizetype from, qsizetype windowCharacters = DefaultSearchWindow) const;
+    static constexpr qsizetype DefaultSearchWindow = 1 << 18;
     // Replaces the whole text as one undo step, the caret at the start and the view kept.
     void replaceSourceText(const QString& text);
 

@@ -21,6 +21,11 @@ bool SourceEditBox::isFilling() const
     return m_edit.isFilling();
 }
 
+qsizetype SourceEditBox::indexOf(const QString& s, qsizetype from) const
+{
+    return m_edit.indexOfText(s, from);
+}
+
 qsizetype SourceEditBox::length() const
 {
     return m_edit.sourceLength();

@@ -19,6 +19,7 @@ public:
     void setTextInParts(std::unique_ptr<TextParts> parts) override;
     bool isFilling() const override;
     qsizetype length() const override;
+    qsizetype indexOf(const QString& s, qsizetype from) const override;
     void replaceWholeText(const QString& text) override;
     qsizetype selStart() const override;
     void setSelStart(qsizetype offset) override;

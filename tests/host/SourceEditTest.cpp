@@ -263,6 +263,29 @@ TEST(SourceEdit, SelectionNeverCutsASurrogatePair)
     EXPECT_EQ(box.text(), QStringLiteral("a顔<b"));
 }
 
+// Searching window by window finds what searching the whole text finds: matches across breaks,
+// display pieces and window ends included.
+TEST(SourceEdit, SearchFindsWhatTheWholeTextFinds)
+{
+    SourceEdit edit;
+    QRandomGenerator rng(7);
+    for (int round = 0; round < 6; ++round) {
+        QString page = randomPage(rng, 300, true);
+        page.insert(rng.bounded(int(page.size())), u'\r'); // a lone CR somewhere
+        edit.setSourceText(page);
+        ASSERT_EQ(edit.sourceText(), page);
+        for (int i = 0; i < 100; ++i) {
+            const qsizetype at = rng.bounded(int(page.size()));
+            const QString needle = i % 4 == 0 ? QStringLiteral("\r\nab") : page.mid(at, 1 + rng.bounded(12));
+            const qsizetype from = rng.bounded(int(page.size()) + 2);
+            const qsizetype window = 1 + rng.bounded(4000);
+            SCOPED_TRACE(visible(needle).toStdString() + " from " + std::to_string(from) + " window "
+                + std::to_string(window));
+            ASSERT_EQ(edit.indexOfText(needle, from, window), page.indexOf(needle, from));
+        }
+    }
+}
+
 // Keys that type a format character or a character outside the Basic Multilingual Plane go
 // through the box's own typing like letters: into the text, and into pieces that stay settled.
 TEST(SourceEdit, KeysTypeEmojiAndJoinersIntoALongLine)
