@@ -111,6 +111,11 @@ void QtPreviewWindow::createHtmlView()
         m_view = note;
         return;
     }
+    // The browser draws through the graphics stack, so the window that first shows it is made
+    // again; a window manager places a remade window anew unless its place was set, and the
+    // window would jump. Setting it to where it is keeps it there.
+    QWidget* window = m_previewArea.window();
+    window->move(window->pos());
     m_view = m_factory->createHtmlView(&m_previewArea, [this](const QString& text) {
         if (m_statusText)
             m_statusText(text);
