@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <cstdio>
+
 int main(int argc, char** argv)
 {
     // Read before Qt sees the arguments, so that a path holding "-style" or "-reverse" reaches
@@ -29,8 +31,13 @@ int main(int argc, char** argv)
         QApplication::installTranslator(&qtTranslations);
     quorlex::EditorForm window(commandLine);
     window.show();
-    // A smoke run for the tests: start, show the window, and close again.
+    // A smoke run for the tests: start, show the window, say what it shows, and close again.
     if (qEnvironmentVariableIsSet("QUORLEX_SELF_TEST"))
-        QTimer::singleShot(500, &window, [] { QApplication::exit(0); });
+        QTimer::singleShot(500, &window, [&window] {
+            std::printf("%s | %s\n", qUtf8Printable(window.windowTitle()),
+                QApplication::isRightToLeft() ? "right to left" : "left to right");
+            std::fflush(stdout);
+            QApplication::exit(0);
+        });
     return QApplication::exec();
 }

@@ -36,6 +36,7 @@ public:
     // Starts Timer1; it runs until the program ends.
     void start() { m_timer.start(); }
     bool isActive() const { return m_timer.isActive(); }
+    std::chrono::milliseconds interval() const { return m_timer.intervalAsDuration(); }
 
     // One tick: counts it while the page holds text and writes the backup on the fifth. A
     // backup that cannot be written is skipped without a message; the count starts again.

@@ -49,9 +49,20 @@ QByteArray folderOf(const QByteArray& path)
 constexpr char NewFileMarker[] = ".~quorlex-";
 constexpr qsizetype NewFileRandomDigits = 16;
 
+// Longest file name the usual file systems take, in bytes.
+constexpr qsizetype NameMax = 255;
+
 QByteArray newFilePrefix(const QByteArray& target)
 {
-    return folderOf(target) + "/." + target.mid(target.lastIndexOf('/') + 1) + NewFileMarker;
+    // A long page name is cut (at a character's start) so that the new file's name still fits.
+    QByteArray name = target.mid(target.lastIndexOf('/') + 1);
+    qsizetype room = NameMax - 1 - qsizetype(sizeof(NewFileMarker) - 1) - NewFileRandomDigits;
+    if (name.size() > room) {
+        while (room > 0 && (static_cast<unsigned char>(name.at(room)) & 0xC0) == 0x80)
+            --room;
+        name.truncate(room);
+    }
+    return folderOf(target) + "/." + name + NewFileMarker;
 }
 
 bool isNewFileName(const QByteArray& path, const QByteArray& prefix)

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
@@ -18,6 +19,9 @@
 #include <QWidget>
 
 namespace quorlex {
+
+// A control name that names nothing is a programming error, which the tests turn into a failure.
+Q_LOGGING_CATEGORY(lcControlNames, "quorlex.commands")
 
 QString displayText(const QString& text)
 {
@@ -132,9 +136,17 @@ QAction* QtHost::action(const QString& name) const
     return cached;
 }
 
+QAction* QtHost::namedAction(const QString& name) const
+{
+    QAction* a = action(name);
+    if (!a)
+        qCCritical(lcControlNames, "no menu item or button named %s", qUtf8Printable(name));
+    return a;
+}
+
 void QtHost::setMenuEnabled(const QString& name, bool enabled)
 {
-    if (QAction* a = action(name))
+    if (QAction* a = namedAction(name))
         a->setEnabled(enabled);
 }
 
@@ -146,7 +158,7 @@ bool QtHost::isMenuChecked(const QString& name) const
 
 void QtHost::setMenuChecked(const QString& name, bool checked)
 {
-    if (QAction* a = action(name))
+    if (QAction* a = namedAction(name))
         a->setChecked(checked);
 }
 
@@ -158,7 +170,7 @@ QString QtHost::menuCaption(const QString& name) const
 
 void QtHost::setMenuCaption(const QString& name, const QString& caption)
 {
-    if (QAction* a = action(name))
+    if (QAction* a = namedAction(name))
         a->setText(caption);
 }
 
@@ -186,6 +198,8 @@ void QtHost::setToolbarVisible(const QString& name, bool visible)
 {
     if (auto* bar = m_window.findChild<QToolBar*>(name))
         bar->setVisible(visible);
+    else
+        qCCritical(lcControlNames, "no toolbar named %s", qUtf8Printable(name));
 }
 
 QAction* QtHost::toolbarButton(const QString& bar, const QString& key) const
@@ -201,7 +215,7 @@ bool QtHost::isToolbarButtonPressed(const QString& bar, const QString& key) cons
 
 void QtHost::setToolbarButtonPressed(const QString& bar, const QString& key, bool pressed)
 {
-    if (QAction* a = toolbarButton(bar, key))
+    if (QAction* a = namedAction(bar + u'_' + key))
         a->setChecked(pressed);
 }
 

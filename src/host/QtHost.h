@@ -45,6 +45,8 @@ public:
 
 private:
     QAction* action(const QString& name) const;
+    // As action(), and a name that names nothing is reported.
+    QAction* namedAction(const QString& name) const;
     QAction* toolbarButton(const QString& bar, const QString& key) const;
 
     QWidget& m_window;

@@ -29,11 +29,9 @@ SettingChoices readSettingChoices(const IniFile& ini)
     choices.autoSave
         = storedItem(ini.GetIni(QStringLiteral("Main"), QStringLiteral("AutoSave"), QStringLiteral("0")), 1,
             AutoSaveItem::None);
-    // The choice in effect, as the preview reads it.
-    const std::optional<qint16> previewSave = storedPreviewSave(ini);
-    choices.previewSave = previewSave && *previewSave >= 0 && *previewSave < 3
-        ? static_cast<PreviewSaveItem>(*previewSave)
-        : PreviewSaveItem::DontSave;
+    choices.previewSave
+        = storedItem(ini.GetIni(QStringLiteral("Main"), QStringLiteral("PreviewSave"), QStringLiteral("1")),
+            3, PreviewSaveItem::DontSave);
     return choices;
 }
 

@@ -36,7 +36,7 @@ void NewTable::Command1_Click()
         m_window.unload();
         return;
     case TableFailure::NumberOutOfRange:
-        m_window.message(missingEntryMessage(), Warning);
+        m_window.message(numberOutOfRangeMessage(), Warning);
         return;
     case TableFailure::TooManyCells:
         m_window.message(tooManyCellsMessage(), Warning);

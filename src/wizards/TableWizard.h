@@ -26,7 +26,11 @@ public:
     QList<MenuRow> menuRows();
 
     static QString caption() { return QStringLiteral("表ウィザード"); }
-    static QString missingEntryMessage() { return QStringLiteral("必要な項目を入力してください。"); }
+    // A number beyond what the wizard can hold is told, not passed over in silence.
+    static QString numberOutOfRangeMessage()
+    {
+        return QStringLiteral("数値が大きすぎます。扱える範囲の数を入力してください。");
+    }
     static QString tooManyCellsMessage();
 
 private:

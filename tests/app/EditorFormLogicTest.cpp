@@ -1,4 +1,5 @@
 #include "app/EditorFormLogic.h"
+#include "core/AutoBackup.h"
 #include "core/Editor.h"
 #include "files/ShiftJisCodec.h"
 #include "support/QtPrinters.h"
@@ -118,6 +119,9 @@ TEST_F(Lifecycle, StartUpLoadsThePageListsAndSettings)
     EXPECT_EQ(host.menuCaption(QStringLiteral("T_C_Item_1")), QStringLiteral("<X>"));
     EXPECT_FALSE(logic.editor().settings().UpperCaseTags);
     EXPECT_EQ(logic.editor().settings().PreviewSave, 2);
+    // The backup's minute timer runs from start-up.
+    EXPECT_TRUE(logic.backup().isActive());
+    EXPECT_EQ(logic.backup().interval(), std::chrono::minutes(1));
     // The list item inserts its tag, lower-cased in lower-case mode.
     logic.run(QStringLiteral("T_C_Item_0"));
     EXPECT_TRUE(host.stringBox().text().startsWith(QStringLiteral("<abc></abc>")));

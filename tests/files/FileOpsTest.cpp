@@ -64,6 +64,20 @@ TEST_F(FileOpsTest, NewFileHoldsExactlyTheBytesWithUsualPermissions)
     EXPECT_EQ(modeOf(path()), 0666 & ~mask);
 }
 
+// A page name of up to 255 bytes saves, although the new file's name adds a marker to it.
+TEST_F(FileOpsTest, LongestPageNamesSave)
+{
+    for (const QString& name : { QString(255, u'a'), QString(85, u'\u3042'),
+             QString(QStringLiteral("a") + QString(84, u'\u3042')) }) {
+        SCOPED_TRACE(name.size());
+        ASSERT_FALSE(replaceFile(path(name), "first"));
+        ASSERT_FALSE(replaceFile(path(name), "second"));
+        EXPECT_EQ(readBytes(path(name)), "second");
+        EXPECT_EQ(entries(), QStringList { name });
+        ASSERT_TRUE(QFile::remove(path(name)));
+    }
+}
+
 TEST_F(FileOpsTest, ReplacingKeepsPermissions)
 {
     writeBytes(path(), "old contents that are longer");

@@ -50,11 +50,10 @@ TEST_F(SettingsDialog, OpensWithTheStoredItemsOrTheDefaults)
         { nullptr, Upper, DontSave },
         { "[HTML]\r\nTagCase=1\r\n[Main]\r\nPreviewSave=2\r\nAutoSave=0\r\n", Lower, Ask },
         { "[HTML]\r\nTagCase=0\r\n[Main]\r\nPreviewSave=0\r\n", Upper, Save },
-        // Values that are no index of their list show the default item; the preview choice is
-        // the one in effect, read as the preview reads it ("x" and "" are 0, "2x" is 2).
-        { "[HTML]\r\nTagCase=5\r\n[Main]\r\nPreviewSave=x\r\nAutoSave=3\r\n", Upper, Save },
-        { "[HTML]\r\nTagCase=-1\r\n[Main]\r\nPreviewSave=\r\nAutoSave=abc\r\n", Upper, Save },
-        { "[Main]\r\nPreviewSave=2x\r\n", Upper, Ask },
+        // Values that are no index of their list show the list's default item.
+        { "[HTML]\r\nTagCase=5\r\n[Main]\r\nPreviewSave=x\r\nAutoSave=3\r\n", Upper, DontSave },
+        { "[HTML]\r\nTagCase=-1\r\n[Main]\r\nPreviewSave=\r\nAutoSave=abc\r\n", Upper, DontSave },
+        { "[Main]\r\nPreviewSave=2x\r\n", Upper, DontSave },
         { "[HTML]\r\nTagCase=1px\r\n[Main]\r\nPreviewSave=1e9\r\n", Upper, DontSave },
         { "[HTML]\r\nTagCase= 1 \r\n[Main]\r\nPreviewSave=2.0\r\n", Lower, Ask },
     };

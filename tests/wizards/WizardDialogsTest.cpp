@@ -99,7 +99,7 @@ TEST_F(Wizards, TableWizardBuildsFromWhatWasTypedAndClicked)
         EXPECT_EQ(text5->text(), QStringLiteral("99999"));
         type(text5, QStringLiteral("1e999"));
         test::whenModal<QMessageBox>([](QMessageBox* m) {
-            EXPECT_EQ(m->text(), QStringLiteral("必要な項目を入力してください。"));
+            EXPECT_EQ(m->text(), QStringLiteral("数値が大きすぎます。扱える範囲の数を入力してください。"));
             m->accept();
         });
         click(d, "Command1");
