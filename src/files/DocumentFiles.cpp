@@ -111,6 +111,9 @@ bool DocumentFiles::F_SaveAS_Click()
     m_dialog.setTitle(QStringLiteral("ホームページの保存"));
     m_dialog.setFilter(QStringLiteral("ホームページ|*.htm;*.html|すべてのファイル|*.*|"));
     m_dialog.setFlags(FileDlgFlag::OverwritePrompt);
+    // A pattern saved from this page is not proposed for the page.
+    if (m_patterns.isPatternFile(m_dialog.Filename()))
+        m_dialog.setFilename(QString());
     const auto choice = m_dialog.ShowSave();
     return choice && writePage(choice->path);
 }
@@ -119,6 +122,12 @@ bool DocumentFiles::writePage(const QString& path)
 {
     Host& host = m_editor.host();
     const QString text = host.editBox().text();
+    if (m_patterns.isPatternFile(path)) {
+        host.messageBox(QStringLiteral("このファイルにはテンプレートが保存されています。\r"
+                                       "ホームページは別の名前で保存してください。"),
+            { MsgButtons::Ok, MsgIcon::Exclamation });
+        return false;
+    }
     if (!m_diskWatch.mayOverwrite(path))
         return false;
     // Only Shift_JIS lacks characters.

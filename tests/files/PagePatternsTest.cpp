@@ -219,6 +219,12 @@ TEST_F(PagePatternsTest, PageSaveNeverWritesOverASavedPattern)
     EXPECT_FALSE(m_files.F_Save_Click());
     EXPECT_EQ(m_host.fileRequests.size(), 2);
     EXPECT_EQ(m_host.fileRequests.last().title, QStringLiteral("ホームページの保存"));
+    EXPECT_EQ(m_host.fileRequests.last().fileName, QString());
+    // Chosen in the page's save dialog all the same, the pattern is refused with a message.
+    answerFile(path("p.hpf"));
+    EXPECT_FALSE(m_files.F_Save_Click());
+    ASSERT_EQ(m_host.messages.size(), 1);
+    EXPECT_TRUE(m_host.messages[0].text.contains(QStringLiteral("テンプレート")));
     EXPECT_EQ(readBytes(path("p.hpf")), "\"\"\r\n\"\"\r\n\"\"\r\n\"<P>page</P>\"\r\n");
     EXPECT_TRUE(m_editor.document().Modified());
 }

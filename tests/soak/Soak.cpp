@@ -1221,7 +1221,8 @@ void Soak::checkFiles(const Before& before, const Expect& expect)
     auto savedTo = [&](const QString& path) {
         return chosenIn(path, record.saveChoices)
             || (expect.mayWritePage
-                && (path == before.filePath || path == document.FilePath() || m_patternFiles.contains(path)));
+                && (path == before.filePath || path == document.FilePath()
+                    || chosenIn(path, m_patternFiles)));
     };
     // A pattern file chosen is where the pattern is stored from then on, even when this
     // save did not write it.
