@@ -34,6 +34,10 @@ printf '%s\r\n' '<HTML>' '' '<HEAD>' '<title>わたしのホームページ</tit
   '<BODY bgcolor=#FFFFFF>' '<H1>ようこそ</H1><BR>' 'このページは、クォーレクスで作りました。<BR>' \
   '<HR>' '<a href="link.html">リンク集</a><BR>' '</BODY>' '' '</HTML>' | iconv -f UTF-8 -t CP932 >"$home/sample.html"
 
+# A few custom tags for the tag list window.
+printf '%s\r\n' 'TOL0=<CENTER></CENTER>' 'TOL1=<FONT SIZE=+1></FONT>' 'TOL2=<TABLE BORDER=1>' \
+  'TOL3=<BLOCKQUOTE></BLOCKQUOTE>' 'TOL4=<!-- メモ -->' | iconv -f UTF-8 -t CP932 >"$home/usertag.tol"
+
 export QUORLEX_HOME=$home
 "$program" "$home/sample.html" >/dev/null 2>&1 &
 pids+=($!)
@@ -71,13 +75,14 @@ window_shot() { # file title keys...
 
 shot main-window.png "$main"
 
-# The preview tab, the right half of the tab row under the file bar; taken before any keys are
-# sent, so that the page is shown as written.
-eval "$(xdotool getwindowgeometry --shell "$main")"
-xdotool mousemove --window "$main" $((WIDTH * 3 / 4)) 68 click 1
+# The preview tab, the second tab under the file bar; taken before any keys are sent, so that
+# the page is shown as written. The window gets a new X window when the browser first appears
+# in it, so it is looked up again.
+xdotool mousemove --window "$main" 130 67 click 1
 sleep 3
+main=$(timeout 20 xdotool search --sync --onlyvisible --name 'sample.html - ' | tail -n 1)
 shot preview.png "$main"
-xdotool mousemove --window "$main" $((WIDTH / 4)) 68 click 1
+xdotool mousemove --window "$main" 60 67 click 1
 sleep 1
 
 window_shot settings.png '設定' alt+t Up Return
