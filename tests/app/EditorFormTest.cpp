@@ -214,6 +214,18 @@ TEST_F(MainWindow, StatusBarShowsTheCaretsPlaceBesideThePreviewPanel)
 
 TEST_F(MainWindow, ToolbarImagesAreDrawnInTheBarsTextColour)
 {
+    // Every button's image key names an image of its own.
+    QSet<QByteArray> images;
+    for (const QToolBar* bar : { form.fileBar(), form.tagBar() }) {
+        for (const QAction* button : bar->actions()) {
+            if (button->isSeparator())
+                continue;
+            EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
+            const QImage image = button->icon().pixmap(QSize(16, 16)).toImage();
+            images.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+        }
+    }
+    EXPECT_EQ(images.size(), 13);
     // The left edge of the new page's sheet is an outline: light on a dark bar, dark on a light one.
     auto outline = [this] {
         return action(QStringLiteral("Toolbar1_new"))
@@ -364,10 +376,7 @@ TEST_F(MainWindow, SaveAsGivesANameWithoutExtensionThatOfTheFilter)
     form.show();
     QTest::keyClicks(&form.editBox(), QStringLiteral("page"));
     const QString typed = home.file(QStringLiteral("index"));
-    test::whenModal<QFileDialog>([typed](QFileDialog* dialog) {
-        dialog->selectFile(typed);
-        static_cast<QDialog*>(dialog)->accept();
-    });
+    test::chooseInFileDialog(typed);
     trigger(QStringLiteral("F_SaveAS"));
     EXPECT_TRUE(QFile::exists(typed + QStringLiteral(".htm")));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("index.htm - クォーレクス"));

@@ -1,17 +1,21 @@
 #pragma once
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 
 namespace quorlex::test {
 
 // Answers the next modal dialog once it is open: the lambda gets the dialog and
-// fills in, accepts or rejects it.
-template <typename Dialog> void whenModal(std::function<void(Dialog*)> answer, int attempts = 200)
+// fills in, accepts or rejects it. It waits up to half a minute: a loaded machine (the
+// sanitizer run) can take seconds to open a file dialog.
+template <typename Dialog> void whenModal(std::function<void(Dialog*)> answer, int attempts = 3000)
 {
     QTimer::singleShot(10, qApp, [answer, attempts] {
         if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
@@ -20,6 +24,30 @@ template <typename Dialog> void whenModal(std::function<void(Dialog*)> answer, i
         }
         if (attempts > 0)
             whenModal<Dialog>(answer, attempts - 1);
+    });
+}
+
+// Chooses path in the next file dialog and accepts it, running the dialog's own checks. Qt's
+// dialog may still be reading its folder and put a name of its own back into the name box, so
+// the choice is made again until the dialog has closed; one that will not close is reported
+// and cancelled rather than left open.
+inline void chooseInFileDialog(
+    const QString& path, std::function<void(QFileDialog*)> check = {}, int retries = 100)
+{
+    whenModal<QFileDialog>([path, check, retries](QFileDialog* dialog) {
+        if (check)
+            check(dialog);
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+        if (!dialog->isVisible())
+            return;
+        if (retries > 0) {
+            chooseInFileDialog(path, {}, retries - 1);
+            return;
+        }
+        ADD_FAILURE() << "the file dialog does not take " << path.toStdString() << ": it holds "
+                      << dialog->selectedFiles().join(u',').toStdString();
+        dialog->reject();
     });
 }
 

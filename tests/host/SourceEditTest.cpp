@@ -222,6 +222,64 @@ struct KeyModel {
     }
 };
 
+// The box's other editing keys, checked against the model: Tab, Shift+Delete (cut) and
+// Shift+Insert (paste) exactly; the word deletions remove one run of text that ends or starts
+// at the caret.
+void pressOtherEditingKey(SourceEdit& edit, KeyModel& model, int which, std::string& name)
+{
+    const QString old = model.text();
+    const qsizetype caret = model.caret;
+    const bool selected = model.hasSelection();
+    switch (which) {
+    case 0:
+        name = "tab";
+        QTest::keyClick(&edit, Qt::Key_Tab);
+        model.replaceSelection(QStringLiteral("\t"));
+        return;
+    case 1:
+        name = "shift+delete";
+        QTest::keyClick(&edit, Qt::Key_Delete, Qt::ShiftModifier);
+        if (selected)
+            model.replaceSelection(QString());
+        return;
+    case 2:
+        name = "shift+insert";
+        QTest::keyClick(&edit, Qt::Key_Insert, Qt::ShiftModifier);
+        model.replaceSelection(asBroughtIn(QApplication::clipboard()->text()));
+        return;
+    default:
+        break;
+    }
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } keys[] = { { "ctrl+backspace", Qt::Key_Backspace, Qt::ControlModifier },
+        { "ctrl+delete", Qt::Key_Delete, Qt::ControlModifier } };
+    const auto& key = keys[which - 3];
+    name = key.name;
+    QTest::keyClick(&edit, key.key, key.modifiers);
+    const QString now = edit.sourceText();
+    const qsizetype removed = old.size() - now.size();
+    ASSERT_GE(removed, 0);
+    if (removed == 0) {
+        ASSERT_EQ(now, old);
+        return;
+    }
+    // One run of text went: the selection, or the run before the caret (Ctrl+Backspace) or
+    // after it (Ctrl+Delete).
+    qsizetype from = -1;
+    if (selected) {
+        from = model.start();
+        ASSERT_EQ(removed, model.end() - model.start());
+    } else {
+        from = which == 3 ? caret - removed : caret;
+    }
+    ASSERT_GE(from, 0);
+    ASSERT_EQ(now, old.left(from) + old.mid(from + removed)) << key.name << " caret " << caret;
+    model.replace(from, from + removed, QString());
+}
+
 // A key press that produces text, as a keyboard layout or an input method without
 // composition sends it.
 void typeText(QWidget* widget, const QString& text)
@@ -426,8 +484,8 @@ TEST(SourceEdit, BehavesLikeAPlainStringBox)
                     model.caret = model.before(model.caret);
                 else if (!left && model.caret < model.text().size())
                     model.caret = model.after(model.caret);
-            } else if (action < 96) {
-                const bool page = action >= 92;
+            } else if (action < 93) {
+                const bool page = action >= 90;
                 name = page ? "shift+page down" : "shift+down";
                 QTest::keyClick(&edit, page ? Qt::Key_PageDown : Qt::Key_Down, Qt::ShiftModifier);
                 // Where the caret lands depends on the layout; it goes no higher and the
@@ -435,6 +493,8 @@ TEST(SourceEdit, BehavesLikeAPlainStringBox)
                 EXPECT_EQ(anchorOffset(edit), model.anchor);
                 EXPECT_GE(caretOffset(edit), model.caret);
                 selectionKnown = false;
+            } else if (action < 97) {
+                ASSERT_NO_FATAL_FAILURE(pressOtherEditingKey(edit, model, rng.bounded(5), name));
             } else {
                 name = "ctrl+shift+end";
                 QTest::keyClick(&edit, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
