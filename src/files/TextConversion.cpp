@@ -53,6 +53,11 @@ TextConversion::TextConversion(
 {
 }
 
+QString TextConversion::unreadableText(const QString& path, std::error_code error)
+{
+    return fileErrorDescription(error) + u'\r' + path;
+}
+
 void TextConversion::F_ConvertHTML_Click()
 {
     if (m_files.ConfirmSaveChanges())
@@ -69,7 +74,7 @@ void TextConversion::F_ConvertHTML_Click()
     const TextFileContent file = ReadTextFile(m_ops, choice->path);
     if (file.error) {
         host.messageBox(file.fileNotFound() ? QStringLiteral("ファイルが見つかりません。")
-                                            : fileErrorDescription(file.error),
+                                            : unreadableText(choice->path, file.error),
             { MsgButtons::Ok, MsgIcon::Exclamation });
         return;
     }
@@ -88,8 +93,14 @@ void TextConversion::I_AddTextFile_Click()
     if (!choice || choice->path.isEmpty())
         return;
     const TextFileContent file = ReadTextFile(m_ops, choice->path);
-    if (file.error)
+    // A missing file inserts nothing in silence; one that cannot be read is told, rather than
+    // inserted as an empty block.
+    if (file.error) {
+        if (!file.fileNotFound())
+            m_editor.host().messageBox(
+                unreadableText(choice->path, file.error), { MsgButtons::Ok, MsgIcon::Exclamation });
         return;
+    }
     m_editor.AddTag(QStringLiteral("<pre>") + file.text + QStringLiteral("</pre>"), false);
 }
 

@@ -29,12 +29,15 @@ public:
     // text file. A file that cannot be read is reported and changes nothing.
     void F_ConvertHTML_Click();
     // "テキストファイルの挿入": puts "<pre>" + the file's text + "</pre>" in place of the
-    // selection; a file that cannot be read inserts nothing.
+    // selection; a missing file inserts nothing, one that cannot be read is reported.
     void I_AddTextFile_Click();
 
     QList<MenuRow> menuRows();
 
 private:
+    // The message for a text file that exists but cannot be read: the reason and the file.
+    static QString unreadableText(const QString& path, std::error_code error);
+
     Editor& m_editor;
     DocumentFiles& m_files;
     FileDlg& m_documentDialog;

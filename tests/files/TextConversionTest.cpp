@@ -106,7 +106,8 @@ TEST_F(TextConversionTest, UnreadableFileIsReportedAndChangesNothing)
     QDir(m_home.path()).mkdir(QStringLiteral("folder.txt"));
     const Row rows[] = {
         { path(QStringLiteral("gone.txt")), QStringLiteral("ファイルが見つかりません。") },
-        { path(QStringLiteral("folder.txt")), QStringLiteral("ファイルではなくフォルダです。") },
+        { path(QStringLiteral("folder.txt")),
+            QStringLiteral("ファイルではなくフォルダです。\r") + path(QStringLiteral("folder.txt")) },
     };
     for (const Row& row : rows) {
         editedPage(QStringLiteral("index.html"), "old", QStringLiteral("kept"));
@@ -159,4 +160,12 @@ TEST_F(TextConversionTest, InsertionOfNothingChosenOrMissingInsertsNothing)
     m_conversion.I_AddTextFile_Click();
     EXPECT_EQ(text(), QStringLiteral("<pre>a</pre>text"));
     EXPECT_TRUE(m_host.messages.isEmpty());
+    // A file that is there but cannot be read is told, and nothing is inserted.
+    QDir(m_home.path()).mkdir(QStringLiteral("folder.txt"));
+    answerFile(path(QStringLiteral("folder.txt")));
+    m_conversion.I_AddTextFile_Click();
+    EXPECT_EQ(text(), QStringLiteral("<pre>a</pre>text"));
+    ASSERT_EQ(m_host.messages.size(), 1);
+    EXPECT_EQ(m_host.messages.first().text,
+        QStringLiteral("ファイルではなくフォルダです。\r") + path(QStringLiteral("folder.txt")));
 }
