@@ -25,8 +25,11 @@ void PrintCommands::F_PrintHTML_Click()
         return;
     if (const auto chosen = m_printerDialog.PrinterObj())
         m_printerDialog.selectCurrentPrinter(chosen->deviceName, Qt::CaseInsensitive);
+    // The print range "selection" prints what is selected; with nothing selected, the page.
+    EditBox& box = m_editor.host().editBox();
+    const QString selected = m_printerDialog.selectionOnly() ? box.selText() : QString();
     const PrintJob job { m_printerDialog.currentPrinter(), m_printerDialog.outputFile(),
-        m_editor.host().editBox().text() };
+        selected.isEmpty() ? box.text() : selected };
     if (m_system.print(job))
         return;
     const QString where = !job.outputFile.isEmpty() ? QStringLiteral("出力先: ") + job.outputFile

@@ -39,6 +39,7 @@ struct PrintChoice {
     DuplexMode duplex = DuplexMode::None;
     PrintOrientation orientation = PrintOrientation::Portrait;
     QString outputFile; // the file chosen instead of a printer; empty for a printer
+    bool selectionOnly = false; // the print range "selection" was chosen
 
     friend bool operator==(const PrintChoice&, const PrintChoice&) = default;
 };

@@ -76,6 +76,7 @@ void PrinterDlg::ShowPrinter()
         settings.orientation = choice->orientation;
     }
     m_outputFile = choice->outputFile;
+    m_selectionOnly = choice->selectionOnly;
 }
 
 bool PrinterDlg::ShowPrintPage(PageSetupFlags flags)

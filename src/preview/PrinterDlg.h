@@ -34,6 +34,8 @@ public:
     bool selectCurrentPrinter(const QString& deviceName, Qt::CaseSensitivity cs);
     // The file that the last confirmed print dialog chose instead of a printer.
     const QString& outputFile() const { return m_outputFile; }
+    // Whether the last print dialog asked for the selection only.
+    bool selectionOnly() const { return m_selectionOnly; }
     // The margins of the last confirmed page setup.
     PageMargins margins() const { return m_margins; }
 
@@ -50,6 +52,7 @@ private:
     PageMargins m_margins;
     PageMargins m_minimumMargins;
     QString m_outputFile;
+    bool m_selectionOnly = false;
 };
 
 } // namespace quorlex

@@ -137,7 +137,8 @@ std::optional<PrintChoice> QtPrintSystem::showPrintDialog(
     const bool toFile = qtPrinter.outputFormat() == QPrinter::PdfFormat;
     return PrintChoice { toFile ? QString() : qtPrinter.printerName(), qtPrinter.copyCount(),
         duplexOf(qtPrinter.duplex()), orientationOf(qtPrinter),
-        toFile ? qtPrinter.outputFileName() : QString() };
+        toFile ? qtPrinter.outputFileName() : QString(),
+        dialog.printRange() == QAbstractPrintDialog::Selection };
 }
 
 std::optional<PageSetupChoice> QtPrintSystem::showPageSetupDialog(const PageSetupRequest& request)

@@ -117,6 +117,29 @@ TEST_F(Printing, TheChosenPrinterGetsTheWholeTextWhateverTheCaseOfItsName)
     EXPECT_TRUE(host.messages.isEmpty());
 }
 
+TEST_F(Printing, TheSelectionRangePrintsTheSelectedText)
+{
+    struct Row {
+        qsizetype start, length;
+        bool selectionOnly;
+        const char16_t* printed;
+    };
+    const Row rows[] = {
+        { 8, 2, true, u"本文" }, { 8, 2, false, u"<HTML>\r\n本文\r\n</HTML>" },
+        { 8, 0, true, u"<HTML>\r\n本文\r\n</HTML>" }, // nothing selected: the page
+    };
+    for (const Row& row : rows) {
+        system.jobs.clear();
+        host.stringBox().select(row.start, row.length);
+        PrintChoice choice { QStringLiteral("Office"), 1, DuplexMode::None, PrintOrientation::Portrait, {} };
+        choice.selectionOnly = row.selectionOnly;
+        system.printAnswers.enqueue(choice);
+        commands.F_PrintHTML_Click();
+        ASSERT_EQ(system.jobs.size(), 1);
+        EXPECT_EQ(system.jobs[0].text, QString::fromUtf16(row.printed));
+    }
+}
+
 TEST_F(Printing, PageSetupOpensOnTheCurrentPrinterAndItsChoiceCarriesOver)
 {
     PrinterDlg& dlg = commands.printerDialog();
