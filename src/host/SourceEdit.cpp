@@ -1,5 +1,6 @@
 #include "host/SourceEdit.h"
 
+#include "host/ControlNames.h"
 #include "host/DisplayBreaks.h"
 #include "host/EditBox.h"
 #include "host/LineBreakIndex.h"
@@ -123,7 +124,7 @@ SourceEdit::SourceEdit(QWidget* parent)
 {
     connect(document(), &QTextDocument::undoCommandAdded, this, [this] { ++m_undoSteps; });
     document()->documentLayout()->registerHandler(LineBreakIndex::StandInObject, new StandInPainter(this));
-    setObjectName(QStringLiteral("Text1"));
+    setObjectName(Control::Text1);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setAcceptDrops(true);
     setTabChangesFocus(false);

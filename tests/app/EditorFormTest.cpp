@@ -1,5 +1,4 @@
 #include "app/EditorForm.h"
-#include "ModalHelper.h"
 #include "app/CommandLine.h"
 #include "app/EditorFormLogic.h"
 #include "app/MenuOrder.h"
@@ -12,6 +11,7 @@
 #include "host/SourceEdit.h"
 #include "preview/ManualViewer.h"
 #include "preview/PrintCommands.h"
+#include "support/ModalHelper.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
 #include "support/TestHome.h"

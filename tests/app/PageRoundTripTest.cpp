@@ -1,4 +1,3 @@
-#include "ModalHelper.h"
 #include "app/EditorForm.h"
 #include "app/EditorFormLogic.h"
 #include "core/Editor.h"
@@ -6,6 +5,7 @@
 #include "files/ShiftJisCodec.h"
 #include "host/QtHost.h"
 #include "host/SourceEdit.h"
+#include "support/ModalHelper.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
 #include "support/TestHome.h"

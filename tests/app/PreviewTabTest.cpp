@@ -1,10 +1,10 @@
-#include "ModalHelper.h"
 #include "app/EditorForm.h"
 #include "app/EditorFormLogic.h"
 #include "core/Editor.h"
 #include "files/DocumentFiles.h"
 #include "host/SourceEdit.h"
 #include "preview/QtPreviewWindow.h"
+#include "support/ModalHelper.h"
 #include "support/TestFiles.h"
 #include "support/TestHome.h"
 

@@ -1,9 +1,9 @@
 #include "find/HtmlFindDialog.h"
 #include "app/EditorForm.h"
-#include "app/ModalHelper.h"
 #include "core/Editor.h"
 #include "host/QtHost.h"
 #include "host/SourceEdit.h"
+#include "support/ModalHelper.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
 

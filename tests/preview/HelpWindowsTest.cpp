@@ -1,6 +1,6 @@
-#include "app/ModalHelper.h"
 #include "preview/HtmlVersion.h"
 #include "preview/ManualViewer.h"
+#include "support/ModalHelper.h"
 #include "support/QtPrinters.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "settings/HtmlSettingDialog.h"
-#include "app/ModalHelper.h"
+#include "support/ModalHelper.h"
 #include "support/QtPrinters.h"
 
 #include <QComboBox>

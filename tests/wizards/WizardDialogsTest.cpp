@@ -1,7 +1,7 @@
 #include "app/EditorForm.h"
-#include "app/ModalHelper.h"
 #include "core/Editor.h"
 #include "host/SourceEdit.h"
+#include "support/ModalHelper.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
 #include "wizards/FrameWizardDialog.h"
