@@ -204,7 +204,10 @@ void DialogAnswerer::answerFileDialog(QWidget* dialog, int round)
     (save ? m_record.saveChoices : m_record.openChoices).append(path);
     if (save && files->windowTitle().contains(QStringLiteral("テンプレート")))
         m_record.patternSaves.append(path);
+    // selectFile leaves the name box alone while it has the focus: the name is typed too.
     files->selectFile(path);
+    if (auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->setText(path);
     note(QStringLiteral("%1 dialog 「%2」: %3")
              .arg(save ? QStringLiteral("save") : QStringLiteral("open"), files->windowTitle(),
                  QString(path).replace(m_files.root(), QStringLiteral("<files>"))));

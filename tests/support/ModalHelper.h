@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -27,9 +28,8 @@ template <typename Dialog> void whenModal(std::function<void(Dialog*)> answer, i
     });
 }
 
-// Chooses path in the next file dialog and accepts it, running the dialog's own checks. Qt's
-// dialog may still be reading its folder and put a name of its own back into the name box, so
-// the choice is made again until the dialog has closed; one that will not close is reported
+// Chooses path in the next file dialog and accepts it, running the dialog's own checks; the
+// choice is made again until the dialog has closed, and one that will not close is reported
 // and cancelled rather than left open.
 inline void chooseInFileDialog(
     const QString& path, std::function<void(QFileDialog*)> check = {}, int retries = 100)
@@ -37,7 +37,10 @@ inline void chooseInFileDialog(
     whenModal<QFileDialog>([path, check, retries](QFileDialog* dialog) {
         if (check)
             check(dialog);
+        // selectFile leaves the name box alone while it has the focus: the name is typed too.
         dialog->selectFile(path);
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setText(path);
         static_cast<QDialog*>(dialog)->accept();
         if (!dialog->isVisible())
             return;
