@@ -2,6 +2,8 @@
 
 #include "preview/PrintLayout.h"
 
+#include <QAbstractButton>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageSetupDialog>
@@ -20,6 +22,28 @@ namespace {
 // The text starts this far from the paper's edge at least, where a printer has no margin of its
 // own (a PDF file): a fixed place that no page setup moves.
 constexpr qreal MinimumEdgeMillimetres = 6.35;
+
+// Keeps a control disabled that its dialog enables again each time it updates itself.
+class KeepDisabled : public QObject {
+public:
+    explicit KeepDisabled(QWidget* control)
+        : QObject(control)
+    {
+        control->setEnabled(false);
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::EnabledChange) {
+            auto* control = static_cast<QWidget*>(watched);
+            if (control->isEnabled())
+                control->setEnabled(false);
+        }
+        return false;
+    }
+};
 
 DuplexMode duplexOf(QPrinter::DuplexMode mode)
 {
@@ -132,6 +156,11 @@ std::optional<PrintChoice> QtPrintSystem::showPrintDialog(
     options.setFlag(QAbstractPrintDialog::PrintSelection, !flags.testFlag(PrintDialogFlag::NoSelection));
     options.setFlag(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOptions(options);
+    // Qt's own dialog offers "pages from … to" whatever its options say.
+    if (flags.testFlag(PrintDialogFlag::NoPageNums)) {
+        if (auto* pagesFrom = dialog.findChild<QAbstractButton*>(QStringLiteral("printRange")))
+            new KeepDisabled(pagesFrom);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const bool toFile = qtPrinter.outputFormat() == QPrinter::PdfFormat;

@@ -258,8 +258,14 @@ TEST_F(MainWindow, HelpAndPrintingOpenTheirWindows)
     EXPECT_EQ(form.helpLauncher().viewer(), viewer);
     viewer->close();
 
-    // A cancelled print dialog prints nothing and says nothing.
-    test::whenModal<QPrintDialog>([](QPrintDialog* d) { d->reject(); });
+    // The print dialog offers no page range; a cancelled one prints nothing and says nothing.
+    test::whenModal<QPrintDialog>([](QPrintDialog* d) {
+        const auto* pagesFrom = d->findChild<QRadioButton*>(QStringLiteral("printRange"));
+        const auto* selection = d->findChild<QRadioButton*>(QStringLiteral("printSelection"));
+        EXPECT_TRUE(pagesFrom && !pagesFrom->isEnabled());
+        EXPECT_TRUE(selection && selection->isEnabled());
+        d->reject();
+    });
     trigger(QStringLiteral("F_PrintHTML"));
     EXPECT_TRUE(form.printing().printerDialog().Cancel());
 }
