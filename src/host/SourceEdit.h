@@ -128,11 +128,11 @@ private:
     bool applyEditingKey(QKeyEvent* event);
     // Moves cursor over a display break that a deleting key would take instead of a
     // character, and forgets a selection that holds nothing but display breaks.
+    void stepOverDisplayBreak(QTextCursor& cursor, bool backward) const;
     // The start of the line the cursor is on, and selecting from the cursor to its end, over the
     // pieces a long line is shown in.
     void moveToLineStart(QTextCursor& cursor) const;
     void moveToLineEnd(QTextCursor& cursor) const;
-    void stepOverDisplayBreak(QTextCursor& cursor, bool backward) const;
     // Qt shapes a line's text again each time it paints it, unless the line's layout keeps its
     // glyphs: the lines on view keep them, so that a key press repaints without shaping the
     // view anew, and give them up when they leave it.

@@ -16,6 +16,7 @@ void SourceEditBox::setTextInParts(std::unique_ptr<TextParts> parts)
 {
     m_edit.fillSourceText(std::move(parts));
 }
+
 bool SourceEditBox::isFilling() const
 {
     return m_edit.isFilling();

@@ -1,9 +1,5 @@
 #pragma once
 
-#include <QtGlobal>
-
-#include <optional>
-
 namespace quorlex {
 
 class IniFile;
@@ -13,9 +9,5 @@ struct InsertionSettings;
 // when [HTML] TagCase is "0" (the default), and [Main] PreviewSave (default 1). A
 // PreviewSave that is no 16-bit number keeps the previous value and gives false.
 bool LoadSetting(const IniFile& ini, InsertionSettings& settings);
-
-// [Main] PreviewSave as a number (default 1), read as LoadSetting reads it; nothing when the
-// stored text is no 16-bit number.
-std::optional<qint16> storedPreviewSave(const IniFile& ini);
 
 } // namespace quorlex
